@@ -1,0 +1,14 @@
+// Registration of the tool's commands: one line per command family.
+#include "command_registry.hpp"
+
+#include "calendar_commands.hpp"
+
+namespace qimen::cli {
+
+std::vector<std::unique_ptr<Command>> makeCommands() {
+    std::vector<std::unique_ptr<Command>> commands;
+    addCalendarCommands(commands);
+    return commands;
+}
+
+}  // namespace qimen::cli

@@ -1,0 +1,23 @@
+// Dates and years as the user types them on the command line: years without a
+// year 0 (−850..2100), "YYYY-MM-DD HH:MM", "YYYY-MM-DD" or "now".
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "calendar/civil_date_time.hpp"
+
+namespace qimen::cli {
+
+// Parses a moment; the year is converted to astronomical numbering. Throws
+// CommandError with one clear sentence for a malformed date, a year outside
+// −850..2100 or year 0, or a day, hour or minute out of range.
+calendar::CivilDateTime parseMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now);
+
+// Parses a year as the user writes it and returns it astronomical.
+int parseUserYear(const std::string& text);
+
+// "YYYY-MM-DD HH:MM" with the year as the user writes it.
+std::string formatMoment(const calendar::CivilDateTime& date);
+
+}  // namespace qimen::cli

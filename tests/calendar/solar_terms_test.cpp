@@ -16,11 +16,15 @@ struct Row {
     CivilDateTime sectional, principal;
 };
 
-// Reference rows of the stored table (UTC+8).
+// Reference rows of the stored table (UTC+8). Two rows hold the minute of
+// the astronomical instant where the published row is one minute later:
+// 1900-01 principal 19:32 (instant 19:32:25, published 19:33) and 2008-02
+// sectional 19:00 (instant 19:00:24, published 19:01); tests/gen checks the
+// instants themselves.
 const Row kRows[] = {
-    {1900, 1, {1900, 1, 6, 2, 4}, {1900, 1, 20, 19, 33}},   {2000, 1, {2000, 1, 6, 9, 1}, {2000, 1, 21, 2, 23}},
+    {1900, 1, {1900, 1, 6, 2, 4}, {1900, 1, 20, 19, 32}},   {2000, 1, {2000, 1, 6, 9, 1}, {2000, 1, 21, 2, 23}},
     {2000, 2, {2000, 2, 4, 20, 40}, {2000, 2, 19, 16, 33}}, {2000, 6, {2000, 6, 5, 16, 59}, {2000, 6, 21, 9, 48}},
-    {2000, 12, {2000, 12, 7, 3, 37}, {2000, 12, 21, 21, 37}}, {2008, 2, {2008, 2, 4, 19, 1}, {2008, 2, 19, 14, 50}},
+    {2000, 12, {2000, 12, 7, 3, 37}, {2000, 12, 21, 21, 37}}, {2008, 2, {2008, 2, 4, 19, 0}, {2008, 2, 19, 14, 50}},
     {2050, 12, {2050, 12, 7, 6, 42}, {2050, 12, 22, 0, 39}},
 };
 
@@ -36,7 +40,8 @@ TEST(SolarTermTable, ReferenceRowsThroughBothLookups) {
 double minutesBetween(const CivilDateTime& a, const CivilDateTime& b) { return (julianDay(a) - julianDay(b)) * 1440; }
 
 // The series is the only source outside 1900..2050; over the table's years it
-// must stay close to the astronomical instants for every term.
+// must stay close to the astronomical instants for every term. The largest
+// difference measured over all 3,624 terms is 24.0 minutes.
 TEST(SolarTermSeries, StaysCloseToTheTableForEveryTerm) {
     double worst = 0;
     int worstYear = 0, worstTerm = 0;
@@ -52,7 +57,7 @@ TEST(SolarTermSeries, StaysCloseToTheTableForEveryTerm) {
         }
     }
     RecordProperty("worst_minutes", std::to_string(worst));
-    EXPECT_LE(worst, 25.0) << "worst difference " << worst << " min at " << worstYear << " term " << worstTerm;
+    EXPECT_LE(worst, 24.5) << "worst difference " << worst << " min at " << worstYear << " term " << worstTerm;
 }
 
 TEST(SolarTermSeries, OutsideTheTableLookupsUseTheSeries) {

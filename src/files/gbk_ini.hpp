@@ -1,0 +1,69 @@
+// An INI file kept in GBK on disk and spoken to in UTF-8: the settings file,
+// the place table. SimpleIni holds the file's own bytes, so entries the
+// program does not touch are written back exactly as they were read.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qimen::files {
+
+class GbkIniFile {
+public:
+    // Largest INI file read; a bigger file is refused as damaged.
+    static constexpr std::uint64_t kMaxBytes = 8u << 20;
+
+    GbkIniFile();
+    ~GbkIniFile();
+    GbkIniFile(const GbkIniFile&) = delete;
+    GbkIniFile& operator=(const GbkIniFile&) = delete;
+    GbkIniFile(GbkIniFile&&) noexcept;
+    GbkIniFile& operator=(GbkIniFile&&) noexcept;
+
+    // Loads `path`. A missing file loads as empty and is not an error. Returns
+    // false with error() set when the file cannot be read, is too large, or is
+    // not GBK text (a file saved as UTF-8 is recognised and named as such);
+    // the object is then empty and save() refuses, so the file is never
+    // overwritten with less than it held.
+    bool load(const std::filesystem::path& path);
+
+    // Writes the file atomically with CR LF line ends. False with error() set.
+    bool save(const std::filesystem::path& path);
+
+    const std::string& error() const { return error_; }
+    bool loaded() const { return loaded_; }
+
+    std::vector<std::string> sections() const;
+    // Keys of a section in file order.
+    std::vector<std::string> keys(std::string_view section) const;
+    bool hasSection(std::string_view section) const;
+    bool hasKey(std::string_view section, std::string_view key) const;
+    // The value of a key, or nullopt when the key is absent.
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    std::string text(std::string_view section, std::string_view key, std::string_view fallback) const;
+    // A decimal integer value; the fallback when absent or not an integer.
+    long integer(std::string_view section, std::string_view key, long fallback) const;
+
+    // Setters throw FieldError when a name or value cannot be written (no GBK
+    // form, or a line break or other character that would break the file).
+    void setText(std::string_view section, std::string_view key, std::string_view value);
+    void setInteger(std::string_view section, std::string_view key, long value);
+    bool deleteKey(std::string_view section, std::string_view key);
+
+private:
+    struct Parser;  // SimpleIni, kept out of this header
+    std::unique_ptr<Parser> parser_;
+    std::string error_;
+    bool loaded_ = false;
+};
+
+// True when the bytes are well-formed UTF-8 containing at least one non-ASCII
+// character: text saved in the wrong encoding (GBK text of Chinese characters
+// is practically never well-formed UTF-8).
+bool looksLikeUtf8(std::string_view bytes);
+
+}  // namespace qimen::files

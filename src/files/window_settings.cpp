@@ -1,0 +1,78 @@
+// dat/qminit.ini: one table names every key, its section and its field; the
+// reader and the writer both walk it.
+#include "files/window_settings.hpp"
+
+#include <array>
+
+#include "files/data_root.hpp"
+#include "files/fixed_fields.hpp"
+#include "files/gbk_ini.hpp"
+
+namespace qimen::files {
+namespace {
+
+struct IntegerKey {
+    const char* section;
+    const char* key;
+    long WindowSettings::*field;
+    bool bounds;  // written only in the normal window state
+};
+
+constexpr std::array kIntegerKeys{
+    IntegerKey{"winpos", "left", &WindowSettings::left, true},
+    IntegerKey{"winpos", "top", &WindowSettings::top, true},
+    IntegerKey{"winpos", "width", &WindowSettings::width, true},
+    IntegerKey{"winpos", "height", &WindowSettings::height, true},
+    IntegerKey{"winpos", "state", &WindowSettings::state, false},
+    IntegerKey{"winpos", "listwid", &WindowSettings::listWidth, false},
+    IntegerKey{"winpos", "memowid", &WindowSettings::memoWidth, false},
+    IntegerKey{"minggao", "fsize", &WindowSettings::fontSize, false},
+    IntegerKey{"minggao", "bcolor", &WindowSettings::backgroundColour, false},
+    IntegerKey{"minggao", "sheng", &WindowSettings::province, false},
+    IntegerKey{"minggao", "shi", &WindowSettings::city, false},
+    IntegerKey{"set", "panshi", &WindowSettings::chartMethodItem, false},
+};
+
+constexpr const char* kFontSection = "minggao";
+constexpr const char* kFontKey = "fname";
+
+}  // namespace
+
+std::filesystem::path windowSettingsPath(const std::filesystem::path& root) {
+    return datDirectory(root) / "qminit.ini";
+}
+
+WindowSettingsRead readWindowSettings(const std::filesystem::path& root) {
+    WindowSettingsRead result;
+    GbkIniFile ini;
+    if (!ini.load(windowSettingsPath(root))) {
+        result.error = ini.error();
+        return result;
+    }
+    const WindowSettings defaults;
+    for (const auto& key : kIntegerKeys)
+        result.settings.*key.field = ini.integer(key.section, key.key, defaults.*key.field);
+    result.settings.fontName = ini.text(kFontSection, kFontKey, defaults.fontName);
+    return result;
+}
+
+std::string writeWindowSettings(const std::filesystem::path& root, const WindowSettings& settings) {
+    GbkIniFile ini;
+    auto path = windowSettingsPath(root);
+    if (!ini.load(path)) return ini.error();
+    try {
+        for (const auto& key : kIntegerKeys)
+            if (!key.bounds || settings.state == 0) ini.setInteger(key.section, key.key, settings.*key.field);
+        ini.setText(kFontSection, kFontKey, settings.fontName);
+    } catch (const FieldError& error) {
+        return error.what();
+    }
+    return ini.save(path) ? std::string() : ini.error();
+}
+
+long effectiveListWidth(long stored) { return stored > 30 ? stored : 30; }
+long effectiveMemoWidth(long stored) { return stored > 50 ? stored : 50; }
+long effectiveProvinceItem(long stored) { return stored >= 0 && stored < 35 ? stored : 0; }
+long effectiveCityItem(long stored, long cityCount) { return stored >= 0 && stored < cityCount ? stored : 0; }
+
+}  // namespace qimen::files

@@ -2,12 +2,14 @@
 #include "command_registry.hpp"
 
 #include "calendar_commands.hpp"
+#include "lunar_commands.hpp"
 
 namespace qimen::cli {
 
 std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     addCalendarCommands(commands);
+    addLunarCommands(commands);
     return commands;
 }
 

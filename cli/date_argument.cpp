@@ -49,8 +49,11 @@ int parseUserYear(const std::string& text) {
     return checkedUserYear(negative ? -value : value, text);
 }
 
-calendar::CivilDateTime parseMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now) {
-    if (text == "now") return now();
+namespace {
+
+// Year, month, day, hour and minute of a typed moment, each field in its
+// range; the day is not yet checked against the month.
+calendar::CivilDateTime parseFields(const std::string& text, const char* kind) {
     std::string_view s = text;
     std::size_t pos = 0;
     bool negative = expect(s, pos, '-');
@@ -62,17 +65,33 @@ calendar::CivilDateTime parseMoment(const std::string& text, const std::function
              readNumber(s, pos, 2, minute);
     }
     if (!ok || pos != s.size())
-        throw CommandError("\"" + text + "\" is not a date; write YYYY-MM-DD HH:MM, YYYY-MM-DD or now");
+        throw CommandError("\"" + text + "\" is not a " + kind + "; write YYYY-MM-DD HH:MM, YYYY-MM-DD or now");
     int astronomical = checkedUserYear(negative ? -year : year, text);
     if (month < 1 || month > 12) throw CommandError("month " + std::to_string(month) + " in \"" + text + "\" is not 1..12");
+    if (day < 1) throw CommandError("day 0 in \"" + text + "\" does not exist");
     if (hour > 23 || minute > 59) throw CommandError("time in \"" + text + "\" is not 00:00..23:59");
-    calendar::CivilDateTime date{static_cast<std::int16_t>(astronomical), static_cast<std::int16_t>(month),
-                                 static_cast<std::int16_t>(day), static_cast<std::int16_t>(hour),
-                                 static_cast<std::int16_t>(minute)};
+    return calendar::CivilDateTime{static_cast<std::int16_t>(astronomical), static_cast<std::int16_t>(month),
+                                   static_cast<std::int16_t>(day), static_cast<std::int16_t>(hour),
+                                   static_cast<std::int16_t>(minute)};
+}
+
+}  // namespace
+
+calendar::CivilDateTime parseMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now) {
+    if (text == "now") return now();
+    calendar::CivilDateTime date = parseFields(text, "date");
     if (!calendar::isValidDate(date))
-        throw CommandError("day " + std::to_string(day) + " does not exist in the month of \"" + text + "\"");
+        throw CommandError("day " + std::to_string(date.day) + " does not exist in the month of \"" + text + "\"");
     return date;
 }
+
+calendar::CivilDateTime parseLunarMoment(const std::string& text) {
+    // Whether the lunar day exists in its month (day 31 included) is the
+    // lunar calendar's answer, with its own message.
+    return parseFields(text, "lunar date");
+}
+
+bool hasTimeOfDay(const std::string& text) { return text.find_first_of(" T") != std::string::npos; }
 
 std::string formatMoment(const calendar::CivilDateTime& date) {
     char buffer[48];

@@ -14,6 +14,15 @@ namespace qimen::cli {
 // −850..2100 or year 0, or a day, hour or minute out of range.
 calendar::CivilDateTime parseMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now);
 
+// Parses a lunar moment "YYYY-MM-DD HH:MM" or "YYYY-MM-DD" (month 1..12,
+// day from 1), the year converted to astronomical numbering. Throws
+// CommandError like parseMoment; whether the day exists in that lunar month
+// is left to the lunar calendar and its messages.
+calendar::CivilDateTime parseLunarMoment(const std::string& text);
+
+// True when a typed moment carries a time of day.
+bool hasTimeOfDay(const std::string& text);
+
 // Parses a year as the user writes it and returns it astronomical.
 int parseUserYear(const std::string& text);
 

@@ -1,0 +1,16 @@
+// Generation of the three lunar tables.
+#include "lunar_tables_generator.hpp"
+
+namespace qimen::gen {
+
+LunarTableTexts generateLunarTables() {
+    const auto months = astronomicalLunarMonths(computeAstronomicalEvents());
+    const MonthTables tables = packMonthTables(months);
+    std::map<int, int> leaps;
+    for (auto [year, month] : leapMonthsByYear(months))
+        if (year >= kMonthTableFirstYear && year <= kMonthTableLastYear) leaps[year] = month;
+    return LunarTableTexts{formatLunarFromSolarTable(tables), formatSolarFromLunarTable(tables),
+                           formatLeapMonthTable(computeLeapMonthTable(leaps))};
+}
+
+}  // namespace qimen::gen

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "command_registry.hpp"
+#include "user_data.hpp"
 
 namespace qimen::cli {
 
@@ -21,6 +22,8 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
            std::function<calendar::CivilDateTime()> now) {
     CLI::App app("qimen: Qimen Dunjia workbench on the command line", "qimen");
     app.require_subcommand(1);
+    std::string dataRoot;
+    app.add_option("--data", dataRoot, "data root holding dat/ and qimen_f/ (default: $QIMEN_HOME or ~/.local/share/qimen)");
     auto commands = makeCommands();
     std::map<std::string, CLI::App*> groups;
     std::vector<std::pair<CLI::App*, Command*>> leaves;
@@ -28,7 +31,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         auto [it, added] = groups.try_emplace(command->group(), nullptr);
         if (added) {
             it->second = app.add_subcommand(command->group());
-            it->second->require_subcommand(1);
+            if (!command->standalone()) it->second->require_subcommand(1);
         }
         leaves.emplace_back(command->attach(*it->second), command.get());
     }
@@ -43,6 +46,7 @@ int runCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return code == 0 ? 0 : 2;
     }
 
+    setDataRootOverride(dataRoot);
     CommandContext context{out, err, std::move(now)};
     for (auto [sub, command] : leaves) {
         if (!sub->parsed()) continue;

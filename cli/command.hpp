@@ -32,8 +32,12 @@ public:
     virtual ~Command() = default;
     // The group the command sits under ("calendar", "cases" …).
     virtual std::string group() const = 0;
-    // Adds the command's subcommand with its options to the group.
+    // Adds the command's subcommand with its options to the group; a
+    // standalone command adds its options to the group itself and returns it.
     virtual CLI::App* attach(CLI::App& group) = 0;
+    // True for a command that is its group (`qimen chart [options]`) rather
+    // than a leaf under it (`qimen calendar pillars`).
+    virtual bool standalone() const { return false; }
     // Runs the command; returns the exit code or throws CommandError.
     virtual int run(CommandContext& context) = 0;
 };

@@ -2,6 +2,7 @@
 #include "command_registry.hpp"
 
 #include "calendar_commands.hpp"
+#include "chart_command.hpp"
 #include "lunar_commands.hpp"
 
 namespace qimen::cli {
@@ -9,6 +10,7 @@ namespace qimen::cli {
 std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     addCalendarCommands(commands);
+    addChartCommands(commands);
     addLunarCommands(commands);
     return commands;
 }

@@ -91,6 +91,16 @@ ChartSettings loadChartSettings(const std::filesystem::path& path) {
     return settings;
 }
 
+bool setChartSetting(ChartSettings& settings, std::string_view key, long value) {
+    for (const auto& k : kKeys) {
+        if (k.name == key) {
+            assign(settings, k.member, value);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool writeChartSettings(const std::filesystem::path& path, const ChartSettings& settings) {
     files::GbkIniFile ini;
     if (!ini.load(path)) return false;

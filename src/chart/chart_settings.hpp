@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string_view>
 
 namespace qimen::chart {
 
@@ -37,6 +38,11 @@ std::filesystem::path chartSettingsPath(const std::filesystem::path& dataRoot);
 // not a decimal integer gives that key's default; this never fails.
 // Booleans are true for any non-zero integer.
 ChartSettings loadChartSettings(const std::filesystem::path& path);
+
+// Sets the key named `key` (one of the thirteen INI keys) to `value` with
+// the reader's rules (low byte of radio values, non-zero is true). Returns
+// false, changing nothing, for an unknown key.
+bool setChartSetting(ChartSettings& settings, std::string_view key, long value);
 
 // Writes every key but `endinfo` in the order the settings dialog writes
 // them (ileft, pan, ju, shen, tianyi, zhifu, jiugong, sun, save, baojian,

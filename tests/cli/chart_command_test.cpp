@@ -1,0 +1,114 @@
+// `qimen chart`: options into a chart request, the four output forms, and
+// failures as one line with exit code 1.
+#include <algorithm>
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "../files/temp_data_root.hpp"
+#include "cli_app.hpp"
+#include "text/gbk.hpp"
+
+namespace {
+
+struct ChartRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class ChartCommand : public ::testing::Test {
+protected:
+    ChartRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--data", root_.path().string(), "chart"});
+        std::ostringstream out, err;
+        int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2008, 8, 8, 20, 8}; });
+        return {code, out.str(), err.str()};
+    }
+    qimen::testing::TempDataRoot root_;
+};
+
+TEST_F(ChartCommand, PrintsTheHourChartOfNowByDefault) {
+    ChartRun r = run({});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("时家奇门"), std::string::npos);
+    EXPECT_NE(r.out.find("公历:2008年8月8日20时8分"), std::string::npos);
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);  // plain text for a terminal
+    // The data root was prepared with the shipped defaults.
+    EXPECT_TRUE(std::filesystem::exists(root_.dat() / "set.ini"));
+}
+
+TEST_F(ChartCommand, JsonCarriesTheRecordAndTheStyledText) {
+    ChartRun r = run({"--at", "2000-01-01 12:00", "--json", "--name", "张三", "--matter", "求财"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["method"], "hour");
+    EXPECT_EQ(j["yangDun"], true);
+    EXPECT_EQ(j["ju"], 7);
+    EXPECT_EQ(j["dayGZ"]["text"], "戊午");
+    EXPECT_EQ(j["hourGZ"]["text"], "戊午");
+    EXPECT_EQ(j["xunHead"]["text"], "甲寅");
+    ASSERT_EQ(j["cells"].size(), 9u);
+    EXPECT_EQ(j["cells"][4]["palace"], 5);
+    EXPECT_EQ(j["lunarDate"]["month"], 11);
+    EXPECT_NE(j["output"]["text"].get<std::string>().find("占问事宜:求财"), std::string::npos);
+    EXPECT_FALSE(j["output"]["ranges"].empty());
+}
+
+TEST_F(ChartCommand, GbkAndColourForms) {
+    ChartRun gbk = run({"--at", "2000-01-01 12:00", "--gbk"});
+    ASSERT_EQ(gbk.code, 0);
+    std::string utf8 = qimen::text::gbkToUtf8(gbk.out);
+    EXPECT_NE(utf8.find("\r\n┌"), std::string::npos);
+    ChartRun colour = run({"--at", "2000-01-01 12:00", "--color"});
+    EXPECT_NE(colour.out.find("\x1b["), std::string::npos);
+}
+
+TEST_F(ChartCommand, MethodsGivenJuLunarInputAndSettings) {
+    auto json = [&](std::vector<std::string> args) {
+        args.push_back("--json");
+        ChartRun r = run(args);
+        EXPECT_EQ(r.code, 0) << r.err;
+        return r.code == 0 ? nlohmann::json::parse(r.out) : nlohmann::json{};
+    };
+    EXPECT_EQ(json({"--method", "day"})["method"], "day");
+    EXPECT_TRUE(json({"--method", "day"}).contains("dayLayout"));
+    EXPECT_TRUE(json({"--method", "small"}).contains("smallLayout"));
+    auto given = json({"--ju", "yang3"});
+    EXPECT_EQ(given["yangDun"], true);
+    EXPECT_EQ(given["ju"], 3);
+    auto yin = json({"--ju", "yin9"});
+    EXPECT_EQ(yin["yangDun"], false);
+    EXPECT_EQ(yin["ju"], 9);
+    auto lunar = json({"--at", "2000-01-01 12:00", "--lunar"});
+    EXPECT_EQ(lunar["clockDate"]["text"], "2000-02-05 12:00");
+    auto flying = json({"--at", "2000-01-01 12:00", "--set", "pan=1", "--set", "jiugong=1"});
+    // The flying-palace grid is five characters wide and prints short deity names.
+    EXPECT_NE(flying["output"]["text"].get<std::string>().find("┌─────┬"), std::string::npos);
+}
+
+TEST_F(ChartCommand, FailuresAreOneLineWithExitCodeOne) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string message;
+    };
+    for (const Case& c : {Case{{"--at", "2001-02-29 10:00"}, "does not exist"},
+                          Case{{"--at", "2001-04-30 10:00", "--lunar", "--leap"}, "不存在这个日期,请重新输入！"},
+                          Case{{"--at", "2002-04-01 10:00", "--lunar", "--leap"}, "此年没有闰4月,请重新确定月份！"},
+                          Case{{"--at", "1899-06-01 10:00", "--set", "ju=1"}, "置闰法起局只能用于1900-2050年。"},
+                          Case{{"--method", "week"}, "--method"},
+                          Case{{"--ju", "yang0"}, "--ju"},
+                          Case{{"--set", "colour=1"}, "no chart setting"},
+                          Case{{"--set", "pan=one"}, "whole number"},
+                          Case{{"--name", "一二三四五六"}, "at most 10"},
+                          Case{{"--leap"}, "--lunar"}}) {
+        ChartRun r = run(c.args);
+        EXPECT_EQ(r.code, 1) << c.args[0];
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+    }
+}
+
+}  // namespace

@@ -4,6 +4,8 @@
 #include "calendar_commands.hpp"
 #include "chart_command.hpp"
 #include "lunar_commands.hpp"
+#include "cases_command.hpp"
+#include "places_command.hpp"
 
 namespace qimen::cli {
 
@@ -12,6 +14,8 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     addCalendarCommands(commands);
     addChartCommands(commands);
     addLunarCommands(commands);
+    addCaseCommands(commands);
+    addPlaceCommands(commands);
     return commands;
 }
 

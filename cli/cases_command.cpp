@@ -1,0 +1,269 @@
+// Case store commands. Each opens the store of the data root, does one
+// operation and reports the store's reason on failure (exit 1).
+#include "cases_command.hpp"
+
+#include <charconv>
+#include <filesystem>
+
+#include <nlohmann/json.hpp>
+
+#include "cases/case_store.hpp"
+#include "date_argument.hpp"
+#include "user_data.hpp"
+
+namespace qimen::cli {
+namespace {
+
+using nlohmann::json;
+
+// Cases listed when no --all is given, as the main window lists at start-up.
+constexpr std::int32_t kFirstListed = 300;
+
+cases::CaseStore openStore() {
+    cases::CaseStore store(preparedDataRoot());
+    if (!store.open()) throw CommandError(store.lastError());
+    return store;
+}
+
+json caseJson(std::int32_t n, const cases::CaseRecord& r, const std::filesystem::path& commentary) {
+    json j{{"id", n},
+           {"askerName", r.askerName},
+           {"className", r.className},
+           {"date", {{"year", calendar::userFromAstronomicalYear(r.date.year)},
+                     {"month", r.date.month},
+                     {"day", r.date.day},
+                     {"hour", r.date.hour},
+                     {"minute", r.date.minute}}},
+           {"dateText", cases::caseDateText(r)},
+           {"lunarInput", r.lunarInput},
+           {"leapMonth", r.leapMonth},
+           {"provinceIndex", r.provinceIndex},
+           {"cityIndex", r.cityIndex},
+           {"longitude", r.longitude},
+           {"latitude", r.latitude},
+           {"placeName", r.placeName},
+           {"matter", r.matter},
+           {"notes", r.notes},
+           {"method", r.method},
+           {"givenJu", r.givenJu}};
+    j["commentaryFile"] = std::filesystem::exists(commentary) ? json(commentary.string()) : json(nullptr);
+    return j;
+}
+
+// The case list: ID, 求测人, 日期, 类别, 占问事宜, one case a line.
+void printList(CommandContext& context, cases::CaseStore& store, const std::vector<std::int32_t>& numbers, bool asJson) {
+    auto live = store.readLive(numbers);
+    if (asJson) {
+        json list = json::array();
+        for (auto& [n, image] : live) list.push_back(caseJson(n, cases::decodeCaseRecord(image), store.commentaryPath(n)));
+        context.out << list.dump(2) << '\n';
+        return;
+    }
+    context.out << "ID\t求测人\t日期\t类别\t占问事宜\n";
+    for (auto& [n, image] : live) {
+        auto r = cases::decodeCaseRecord(image);
+        context.out << n << '\t' << r.askerName << '\t' << cases::caseDateText(r) << '\t' << r.className << '\t'
+                    << r.matter << '\n';
+    }
+    if (!store.lastWarning().empty()) context.err << "qimen: " << store.lastWarning() << '\n';
+}
+
+class CasesListCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("list", "list the cases (the first 300, or all with --all)");
+        sub->add_flag("--all", all_, "list every live case");
+        sub->add_flag("--json", json_, "print JSON");
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        auto store = openStore();
+        std::vector<std::int32_t> numbers;
+        if (all_) {
+            auto header = store.header();
+            if (!header) throw CommandError(store.lastError());
+            if (header->slotCount == 0) throw CommandError("没有记录，无从查找。");
+            if (!store.filteredScan({}, numbers)) throw CommandError(store.lastError());
+            if (numbers.empty()) throw CommandError("没有找到符合条件的事例。");
+        } else {
+            for (std::int32_t n = 0; n < kFirstListed; ++n) numbers.push_back(n);
+        }
+        printList(context, store, numbers, json_);
+        return 0;
+    }
+
+private:
+    bool all_ = false;
+    bool json_ = false;
+};
+
+class CasesShowCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("show", "show every field of one case");
+        sub->add_option("id", id_, "case number")->required();
+        sub->add_flag("--json", json_, "print JSON");
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        auto store = openStore();
+        cases::CaseRecordImage image{};
+        if (!store.read(id_, image)) throw CommandError(store.lastError());
+        auto r = cases::decodeCaseRecord(image);
+        auto j = caseJson(id_, r, store.commentaryPath(id_));
+        if (json_) {
+            context.out << j.dump(2) << '\n';
+            return 0;
+        }
+        context.out << "ID: " << id_ << "\n求测人: " << r.askerName << "\n日期: " << cases::caseDateText(r) << ' '
+                    << r.date.hour << ':' << (r.date.minute < 10 ? "0" : "") << r.date.minute << "\n类别: " << r.className
+                    << "\n占问事宜: " << r.matter << "\n地点: " << r.placeName << " (" << r.longitude << ", "
+                    << r.latitude << ")\n盘式: " << int(r.method);
+        if (r.method == cases::kManualJuMethod) context.out << " 局: " << int(r.givenJu);
+        context.out << "\n附加信息: " << r.notes << '\n';
+        if (!j["commentaryFile"].is_null()) context.out << "评注: " << j["commentaryFile"].get<std::string>() << '\n';
+        return 0;
+    }
+
+private:
+    std::int32_t id_ = -1;
+    bool json_ = false;
+};
+
+class CasesDeleteCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("delete", "delete a case and its commentary file");
+        sub->add_option("id", id_, "case number")->required();
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        auto store = openStore();
+        if (!store.markDeleted(id_)) throw CommandError(store.lastError());
+        std::error_code error;
+        std::filesystem::remove(store.commentaryPath(id_), error);
+        if (error) context.err << "qimen: the commentary file was kept: " << error.message() << '\n';
+        context.out << "完成\n";
+        return 0;
+    }
+
+private:
+    std::int32_t id_ = -1;
+};
+
+class CasesFindCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("find", "list the cases matching name, class, matter and years");
+        sub->add_option("--name", name_, "name contains (or equals, with --exact)");
+        sub->add_option("--class", class_, "class contains (or equals, with --exact)");
+        sub->add_option("--matter", matter_, "matter contains (or equals, with --exact)");
+        sub->add_flag("--exact", exact_, "texts must be equal, not contained");
+        sub->add_option("--years", years_, "range of years A..B as written (-120 is 120 BCE)");
+        sub->add_flag("--json", json_, "print JSON");
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        cases::CaseFilter filter;
+        auto mode = exact_ ? cases::TextMatch::Equals : cases::TextMatch::Contains;
+        if (!name_.empty()) filter.name = name_, filter.nameMode = mode;
+        if (!class_.empty()) filter.className = class_, filter.classMode = mode;
+        if (!matter_.empty()) filter.matter = matter_, filter.matterMode = mode;
+        if (!years_.empty()) {
+            auto dots = years_.find("..", 1);
+            if (dots == std::string::npos) throw CommandError("--years takes A..B, e.g. 2004..2008");
+            filter.yearRange = true;
+            filter.yearFrom = static_cast<std::int16_t>(parseUserYear(years_.substr(0, dots)));
+            filter.yearTo = static_cast<std::int16_t>(parseUserYear(years_.substr(dots + 2)));
+        }
+        auto store = openStore();
+        if (store.slotCount() == 0) throw CommandError("没有记录，无从查找。");
+        std::vector<std::int32_t> numbers;
+        if (!store.filteredScan(filter, numbers)) throw CommandError(store.lastError());
+        if (numbers.empty()) throw CommandError("没有找到符合条件的事例。");
+        printList(context, store, numbers, json_);
+        return 0;
+    }
+
+private:
+    std::string name_, class_, matter_, years_;
+    bool exact_ = false;
+    bool json_ = false;
+};
+
+class CasesExportCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("export", "copy the store and the commentary files into a folder");
+        sub->add_option("folder", folder_, "target folder (created when missing)")->required();
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        auto store = openStore();
+        if (!store.exportTo(folder_)) throw CommandError(store.lastError());
+        context.out << "成功导出，已保存到" << folder_ << "目录下\n";
+        return 0;
+    }
+
+private:
+    std::string folder_;
+};
+
+class CasesImportCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("import", "replace the store with an exported one (its qimen0.dat)");
+        sub->add_option("file", file_, "the qimen0.dat of the exported store")->required();
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        auto store = openStore();
+        if (!store.importFrom(file_)) throw CommandError(store.lastError());
+        context.out << "成功导入\n";
+        return 0;
+    }
+
+private:
+    std::string file_;
+};
+
+class CasesClearCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("clear", "delete every case and commentary file");
+        sub->add_flag("--yes", yes_, "confirm: this cannot be undone");
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        if (!yes_) throw CommandError("这将清除所有历史记录; add --yes to confirm");
+        auto store = openStore();
+        if (!store.clear()) throw CommandError(store.lastError());
+        if (!store.open()) throw CommandError(store.lastError());
+        context.out << "清除完成\n";
+        return 0;
+    }
+
+private:
+    bool yes_ = false;
+};
+
+}  // namespace
+
+void addCaseCommands(std::vector<std::unique_ptr<Command>>& commands) {
+    commands.push_back(std::make_unique<CasesListCommand>());
+    commands.push_back(std::make_unique<CasesShowCommand>());
+    commands.push_back(std::make_unique<CasesDeleteCommand>());
+    commands.push_back(std::make_unique<CasesFindCommand>());
+    commands.push_back(std::make_unique<CasesExportCommand>());
+    commands.push_back(std::make_unique<CasesImportCommand>());
+    commands.push_back(std::make_unique<CasesClearCommand>());
+}
+
+}  // namespace qimen::cli

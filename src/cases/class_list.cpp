@@ -1,0 +1,59 @@
+// Case classes in dat/qminit.ini.
+#include "cases/class_list.hpp"
+
+#include <algorithm>
+
+#include "files/fixed_fields.hpp"
+#include "files/gbk_ini.hpp"
+#include "files/window_settings.hpp"
+#include "text/gbk.hpp"
+
+namespace qimen::cases {
+namespace {
+
+constexpr const char* kSection = "classes";
+constexpr long kMaxClassCount = 10000;
+
+}  // namespace
+
+ClassListRead readClassList(const std::filesystem::path& root, MissingClass missing) {
+    ClassListRead result;
+    files::GbkIniFile ini;
+    if (!ini.load(files::windowSettingsPath(root))) {
+        result.error = ini.error();
+        return result;
+    }
+    long count = std::clamp(ini.integer(kSection, "count", 0), 0L, kMaxClassCount);
+    for (long i = 1; i <= count; ++i) {
+        auto name = ini.value(kSection, std::to_string(i));
+        result.names.push_back(name ? *name : missing == MissingClass::AsTemporary ? kMissingClassName : "");
+    }
+    return result;
+}
+
+std::optional<std::string> classLinesProblem(const std::vector<std::string>& lines) {
+    if (lines.empty()) return std::string("类别不能为空");
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto& line = lines[i];
+        bool fits = !line.empty() && text::isGbkEncodable(line) && text::gbkLength(line) <= kClassListNameMax &&
+                    line.find_first_of("\r\n") == std::string::npos;
+        if (!fits) return "第" + std::to_string(i + 1) + "行类别名不合规定，不能加入。";
+    }
+    return std::nullopt;
+}
+
+std::string writeClassList(const std::filesystem::path& root, const std::vector<std::string>& lines) {
+    if (auto problem = classLinesProblem(lines)) return *problem;
+    files::GbkIniFile ini;
+    auto path = files::windowSettingsPath(root);
+    if (!ini.load(path)) return ini.error();
+    try {
+        for (std::size_t i = 0; i < lines.size(); ++i) ini.setText(kSection, std::to_string(i + 1), lines[i]);
+        ini.setInteger(kSection, "count", static_cast<long>(lines.size()));
+    } catch (const files::FieldError& error) {
+        return error.what();
+    }
+    return ini.save(path) ? std::string() : ini.error();
+}
+
+}  // namespace qimen::cases

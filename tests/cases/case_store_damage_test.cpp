@@ -1,0 +1,168 @@
+// Damaged and hostile stores: each file of the corpus (tests/cases/data, named
+// after its defect) put in place of dat/qimen0.dat gives a clear error or a
+// missing record, never a crash, and is never written over.
+#include <gtest/gtest.h>
+
+#include "store_fixture.hpp"
+
+namespace qimen::cases {
+namespace {
+
+using qimen::testing::fileBytes;
+using testing::imageFor;
+namespace fs = std::filesystem;
+
+fs::path corpus(const std::string& name) { return fs::path(QIMEN_TEST_DATA_DIR) / name; }
+
+class DamagedStore : public testing::StoreTest {
+protected:
+    void place(const std::string& name) {
+        fs::copy_file(corpus(name), store.dataFilePath(0), fs::copy_options::overwrite_existing);
+    }
+};
+
+struct UnusableHeader {
+    const char* file;
+    const char* reason;  // part of the error message
+};
+
+class UnusableHeaderTest : public DamagedStore, public ::testing::WithParamInterface<UnusableHeader> {};
+
+TEST_P(UnusableHeaderTest, EveryOperationFailsWithTheReasonAndWritesNothing) {
+    place(GetParam().file);
+    auto before = fileBytes(store.dataFilePath(0));
+    CaseRecordImage image{};
+    std::vector<std::int32_t> found;
+    EXPECT_FALSE(store.read(0, image));
+    EXPECT_NE(store.lastError().find(GetParam().reason), std::string::npos) << store.lastError();
+    EXPECT_FALSE(store.append(imageFor(1)));
+    EXPECT_FALSE(store.update(0, imageFor(1)));
+    EXPECT_FALSE(store.markDeleted(0));
+    EXPECT_FALSE(store.filteredScan({}, found));
+    EXPECT_TRUE(found.empty());
+    EXPECT_EQ(store.slotCount(), 0);
+    EXPECT_TRUE(store.open());  // an existing file is never replaced
+    EXPECT_EQ(fileBytes(store.dataFilePath(0)), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, UnusableHeaderTest,
+                         ::testing::Values(UnusableHeader{"TruncatedHeader.dat", "cut short"},
+                                           UnusableHeader{"EmptyFile.dat", "cut short"},
+                                           UnusableHeader{"NegativeSlotCount.dat", "negative slot count"},
+                                           UnusableHeader{"HugeSlotCount.dat", "beyond what a store can hold"},
+                                           UnusableHeader{"NegativeDeletedCount.dat", "negative deleted count"},
+                                           UnusableHeader{"DeletedCountAboveSlots.dat", "exceeds the slot count"},
+                                           UnusableHeader{"ZeroFileCount.dat", "file count 0"}),
+                         [](const auto& info) {
+                             std::string name = info.param.file;
+                             return name.substr(0, name.find('.'));
+                         });
+
+TEST_F(DamagedStore, DataFileShorterThanSlotsReadsWhatIsWholeAndRefusesToGrow) {
+    place("DataFileShorterThanSlots.dat");
+    auto before = fileBytes(store.dataFilePath(0));
+    CaseRecordImage image{};
+    EXPECT_TRUE(store.read(0, image));
+    EXPECT_FALSE(store.read(1, image));
+    EXPECT_NE(store.lastError().find("ends before its slot"), std::string::npos);
+    EXPECT_FALSE(store.read(2, image));
+    std::vector<std::int32_t> found;
+    EXPECT_TRUE(store.filteredScan({}, found));
+    EXPECT_EQ(found, std::vector<std::int32_t>{0});
+    EXPECT_NE(store.lastWarning(), "");
+    EXPECT_FALSE(store.append(imageFor(1)));
+    EXPECT_EQ(fileBytes(store.dataFilePath(0)), before);
+}
+
+TEST_F(DamagedStore, OversizedTextFieldIsReadWithinItsCell) {
+    place("OversizedTextField.dat");
+    CaseRecordImage image{};
+    ASSERT_TRUE(store.read(0, image));
+    auto record = decodeCaseRecord(image);
+    EXPECT_EQ(record.askerName, std::string(12, 'x'));
+    EXPECT_EQ(record.className, "求");
+    EXPECT_THROW(encodeCaseRecord(record), files::FieldError);  // cannot be written back unnoticed
+}
+
+TEST_F(DamagedStore, MissingSecondDataFileMakesItsRecordsMissing) {
+    StoreHeader header;
+    header.slotCount = 50002;
+    header.fileCount = 2;
+    {
+        files::File file(store.dataFilePath(0), files::File::Mode::ReadWrite);
+        file.writeAt(0, encodeStoreHeader(header));
+        file.truncate(20 + 50000ull * 1252);
+    }
+    CaseRecordImage image{};
+    EXPECT_TRUE(store.read(49999, image));
+    EXPECT_FALSE(store.read(50001, image));
+    std::vector<std::int32_t> found;
+    CaseFilter filter;
+    filter.yearRange = true;
+    filter.yearFrom = 1;
+    filter.yearTo = 1;
+    EXPECT_TRUE(store.filteredScan(filter, found));
+    EXPECT_NE(store.lastWarning().find("qimen1.dat"), std::string::npos);
+}
+
+struct BadImport {
+    const char* file;
+    const char* reason;
+};
+
+class BadImportTest : public DamagedStore, public ::testing::WithParamInterface<BadImport> {};
+
+TEST_P(BadImportTest, IsRefusedBeforeAnythingIsCleared) {
+    add(0);
+    qimen::testing::writeBytes(store.commentaryPath(0), "mine");
+    auto before = fileBytes(store.dataFilePath(0));
+    qimen::testing::TempDataRoot source;
+    fs::copy_file(corpus(GetParam().file), source.path() / "qimen0.dat");
+    EXPECT_FALSE(store.importFrom(source.path() / "qimen0.dat"));
+    EXPECT_NE(store.lastError().find(GetParam().reason), std::string::npos) << store.lastError();
+    EXPECT_EQ(fileBytes(store.dataFilePath(0)), before);
+    EXPECT_TRUE(fs::exists(store.commentaryPath(0)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, BadImportTest,
+                         ::testing::Values(BadImport{"TruncatedHeader.dat", "too short"},
+                                           BadImport{"NegativeSlotCount.dat", "negative slot count"},
+                                           BadImport{"HugeSlotCount.dat", "beyond"},
+                                           BadImport{"ForeignStoreKind.dat", "store kind 2"},
+                                           BadImport{"DataFileShorterThanSlots.dat", "shorter than the 3 slots"}),
+                         [](const auto& info) {
+                             std::string name = info.param.file;
+                             return name.substr(0, name.find('.'));
+                         });
+
+TEST_F(DamagedStore, ImportOfAFileNotNamedLikeAStoreIsRefused) {
+    qimen::testing::TempDataRoot source;
+    fs::copy_file(corpus("ForeignStoreKind.dat"), source.path() / "other.dat");
+    EXPECT_FALSE(store.importFrom(source.path() / "other.dat"));
+    EXPECT_NE(store.lastError().find("qimen0.dat"), std::string::npos);
+}
+
+TEST_F(DamagedStore, ImportWithAMissingDataFileIsRefused) {
+    qimen::testing::TempDataRoot source;
+    StoreHeader header;
+    header.slotCount = 50001;
+    header.fileCount = 2;
+    {
+        auto image = encodeStoreHeader(header);
+        qimen::testing::writeBytes(source.path() / "qimen0.dat", std::string(image.begin(), image.end()));
+        files::File file(source.path() / "qimen0.dat", files::File::Mode::ReadWrite);
+        file.truncate(20 + 50000ull * 1252);
+    }
+    EXPECT_FALSE(store.importFrom(source.path() / "qimen0.dat"));
+    EXPECT_NE(store.lastError().find("lacks"), std::string::npos) << store.lastError();
+}
+
+TEST_F(DamagedStore, ForeignKindStoreStillWorksInPlace) {
+    place("ForeignStoreKind.dat");
+    CaseRecordImage image{};
+    EXPECT_TRUE(store.read(0, image));
+    EXPECT_EQ(store.append(imageFor(1)), 1);
+}
+
+}  // namespace
+}  // namespace qimen::cases

@@ -1,0 +1,137 @@
+// The `qimen cases` and `qimen places` commands, run in-process on a temporary
+// data root named by QIMEN_HOME.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "../files/temp_data_root.hpp"
+#include "cli_app.hpp"
+#include "files/file_io.hpp"
+#include "store_fixture.hpp"
+
+namespace qimen::cases {
+namespace {
+
+struct CliRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class CasesCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::setenv("QIMEN_HOME", root.path().c_str(), 1);
+        files::setDurableWrites(false);
+    }
+    void TearDown() override {
+        ::unsetenv("QIMEN_HOME");
+        files::setDurableWrites(true);
+    }
+    CliRun run(std::vector<std::string> args) {
+        std::ostringstream out, err;
+        int code = cli::runCli(args, out, err, [] { return calendar::CivilDateTime{2024, 1, 1, 0, 0}; });
+        return {code, out.str(), err.str()};
+    }
+    void addCases() {
+        CaseStore store(root.path());
+        ASSERT_TRUE(store.open());
+        CaseRecord lunar = testing::recordFor(4, "张三");
+        lunar.lunarInput = lunar.leapMonth = true;
+        lunar.date = {2008, 4, 8, 9, 30};
+        ASSERT_EQ(store.append(encodeCaseRecord(lunar)), 0);
+        CaseRecord old = testing::recordFor(5, "李四");
+        old.date = {-119, 3, 5, 0, 0};
+        ASSERT_EQ(store.append(encodeCaseRecord(old)), 1);
+        ASSERT_EQ(store.append(testing::imageFor(6, "张")), 2);
+    }
+    qimen::testing::TempDataRoot root;
+};
+
+TEST_F(CasesCli, ListShowsTheCaseListColumns) {
+    addCases();
+    auto r = run({"cases", "list"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "ID\t求测人\t日期\t类别\t占问事宜\n"
+              "0\t张三\t农闰2008-4-8\t求财\t事4\n"
+              "1\t李四\t公-120-3-5\t求财\t事5\n"
+              "2\t张\t公2006-5-6\t求财\t事6\n");
+}
+
+TEST_F(CasesCli, ListAllOnAnEmptyStoreSaysSo) {
+    auto r = run({"cases", "list", "--all"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.err, "qimen: 没有记录，无从查找。\n");
+}
+
+TEST_F(CasesCli, ShowJsonCarriesEveryField) {
+    addCases();
+    auto r = run({"cases", "show", "0", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["askerName"], "张三");
+    EXPECT_EQ(j["dateText"], "农闰2008-4-8");
+    EXPECT_EQ(j["date"]["hour"], 9);
+    EXPECT_EQ(j["placeName"], "福建省-福州");
+    EXPECT_TRUE(j["commentaryFile"].is_null());
+    EXPECT_EQ(run({"cases", "show", "9"}).code, 1);
+}
+
+TEST_F(CasesCli, FindByNameExactAndYears) {
+    addCases();
+    auto contains = run({"cases", "find", "--name", "张"});
+    ASSERT_EQ(contains.code, 0) << contains.err;
+    EXPECT_NE(contains.out.find("\n0\t"), std::string::npos);
+    EXPECT_NE(contains.out.find("\n2\t"), std::string::npos);
+    auto exact = run({"cases", "find", "--name", "张", "--exact", "--json"});
+    ASSERT_EQ(exact.code, 0);
+    EXPECT_EQ(nlohmann::json::parse(exact.out).size(), 1u);
+    auto years = run({"cases", "find", "--years", "-120..-120", "--json"});
+    ASSERT_EQ(years.code, 0) << years.err;
+    EXPECT_EQ(nlohmann::json::parse(years.out)[0]["id"], 1);
+    auto none = run({"cases", "find", "--matter", "无此事"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(none.err, "qimen: 没有找到符合条件的事例。\n");
+}
+
+TEST_F(CasesCli, DeleteRemovesTheCaseAndItsCommentary) {
+    addCases();
+    qimen::testing::writeBytes(root.path() / "qimen_f" / "1.rtf", "{\\rtf1 x}");
+    ASSERT_EQ(run({"cases", "delete", "1"}).code, 0);
+    EXPECT_FALSE(std::filesystem::exists(root.path() / "qimen_f" / "1.rtf"));
+    EXPECT_EQ(run({"cases", "show", "1"}).code, 1);
+    auto again = run({"cases", "delete", "1"});
+    EXPECT_EQ(again.code, 1);
+    EXPECT_NE(again.err.find("already deleted"), std::string::npos);
+}
+
+TEST_F(CasesCli, ExportImportClearRoundTrip) {
+    addCases();
+    qimen::testing::TempDataRoot backup;
+    ASSERT_EQ(run({"cases", "export", backup.path().string()}).code, 0);
+    EXPECT_EQ(run({"cases", "clear"}).code, 1);  // needs --yes
+    ASSERT_EQ(run({"cases", "clear", "--yes"}).code, 0);
+    EXPECT_EQ(run({"cases", "list", "--all"}).code, 1);
+    auto imported = run({"cases", "import", (backup.path() / "qimen0.dat").string()});
+    ASSERT_EQ(imported.code, 0) << imported.err;
+    EXPECT_NE(run({"cases", "list", "--all"}).out.find("李四"), std::string::npos);
+}
+
+TEST_F(CasesCli, PlacesSetListDelete) {
+    ASSERT_EQ(run({"places", "set", "福建省", "测试", "-75:30", "40:45"}).code, 0);
+    auto listed = run({"places", "list", "福建省"});
+    EXPECT_NE(listed.out.find("福建省\t测试\t-75:30*40:45\t-74.5000\t40.7500\n"), std::string::npos);
+    auto bad = run({"places", "set", "福建省", "测试", "120:0", "90:0"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_EQ(bad.err, "qimen: 纬度在-90到90之间，分数在0-60之间\n");
+    EXPECT_EQ(run({"places", "delete", "福建省", "测试"}).code, 0);
+    EXPECT_EQ(run({"places", "delete", "福建省", "测试"}).code, 1);
+    EXPECT_EQ(run({"places", "list", "火星"}).code, 1);
+}
+
+}  // namespace
+}  // namespace qimen::cases

@@ -6,6 +6,7 @@
 #include "calendar/day_arithmetic.hpp"
 #include "calendar/lunar_calendar.hpp"
 #include "chart/chart.hpp"
+#include "chart/chart_driver.hpp"
 #include "output/ansi_render.hpp"
 #include "output/chart_header.hpp"
 #include "output/chart_output.hpp"
@@ -26,24 +27,29 @@ chart::ChartRequest benchRequest() {
 
 const std::filesystem::path kNoRoot = "/nonexistent-qimen-root";
 
-// The steps a chart run takes for a rotating-plate hour chart, without the
-// analysis.
+// One chart run's styled text, its record left laid.
 output::StyledText hourChartText(chart::ChartRecord& record, const chart::ChartRequest& request) {
-    record.setRequest(request);
-    chart::setChartMoment(record, request.inputDate, request.inputDate);
-    calendar::LunarDate lunar = calendar::solarToLunar(request.inputDate);
-    record.lunarDate = lunar.date;
-    record.leapMonth = lunar.leap;
-    chart::computeHourChart(record);
-    output::appendHeader(record);
-    output::appendRotatingGrid(record);
-    return *output::formatChartOutput(record, kNoRoot);
+    output::StyledText shown;
+    chart::ChartEnvironment environment;
+    environment.dataRoot = kNoRoot;
+    environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
+    chart::drawChart(record, request, environment);
+    return shown;
 }
 
+// A whole chart run through the driver: settings read (here: no file, the
+// defaults), validation, pillars, ju, layout, header, grid, landmarks.
 void BM_HourChartRequestToStyledText(benchmark::State& state) {
     chart::ChartRequest request = benchRequest();
     chart::ChartRecord record;
-    for (auto _ : state) benchmark::DoNotOptimize(hourChartText(record, request));
+    output::StyledText shown;
+    chart::ChartEnvironment environment;
+    environment.dataRoot = kNoRoot;
+    environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(chart::drawChart(record, request, environment));
+        benchmark::DoNotOptimize(shown);
+    }
 }
 BENCHMARK(BM_HourChartRequestToStyledText);
 

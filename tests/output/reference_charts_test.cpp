@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "chart/chart_driver.hpp"
 #include "chart_text_fixture.hpp"
 #include "output/chart_output.hpp"
 
@@ -124,8 +125,15 @@ class ReferenceChart : public ::testing::TestWithParam<ReferenceCase> {};
 
 TEST_P(ReferenceChart, WholeTextAndStylesMatchTheReviewedReference) {
     const ReferenceCase& c = GetParam();
-    ChartRecord record = chartFor(c.request, c.settings);
-    std::optional<StyledText> styled = formatChartOutput(record, std::filesystem::path(QIMEN_TEST_DATA_DIR) / "none");
+    // The whole chart run: the driver reads no settings file from a data
+    // root without dat/ and takes the case's settings instead.
+    ChartRecord record;
+    std::optional<StyledText> styled;
+    chart::ChartEnvironment environment;
+    environment.dataRoot = std::filesystem::path(QIMEN_TEST_DATA_DIR) / "none";
+    environment.adjustSettings = [&](chart::ChartSettings& settings) { settings = c.settings; };
+    environment.showOutput = [&](StyledText&& text) { styled = std::move(text); };
+    ASSERT_TRUE(chart::drawChart(record, c.request, environment)) << record.errorText;
     ASSERT_TRUE(styled);
     std::string styles = describeRanges(*styled);
     std::filesystem::path dir = std::filesystem::path(QIMEN_SOURCE_DIR) / "tests/data/charts";

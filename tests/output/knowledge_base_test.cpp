@@ -160,8 +160,8 @@ std::map<int, Expected> expectedTable() {
         }
         for (int s = 0; s < 10; ++s) {
             int id = doorOverStemId(d, static_cast<std::uint8_t>(s));
-            // Earth 甲 never lies on a plate (it hides under its instrument).
-            if (s == 1 || id == 2559)
+            // Earth 甲 reads the door over the hidden 甲 of the ten-day head.
+            if (id == 2559)
                 put(id, Form::Placeholder);
             else
                 put(id, Form::DoorOverStem, std::string(kDoorByIndex[d]) + "加" + kStem[s] + "：");
@@ -273,6 +273,47 @@ TEST(KnowledgeTable, CombinationReadingsAreNotSharedBetweenKeys) {
         if (colon == std::string_view::npos) continue;  // the form test reports it
         auto [it, fresh] = seen.emplace(std::string(text.substr(colon)), id);
         EXPECT_TRUE(fresh) << id << " reads like " << it->second;
+    }
+}
+
+TEST(KnowledgeTable, AllTextsArePresentAndTheBaojianRangeIsFull) {
+    EXPECT_EQ(builtInKnowledge().ids().size(), 2577u);
+    for (int id = kBaojianFirstId; id <= kBaojianLastId; ++id)
+        EXPECT_GT(lookupText(static_cast<TextId>(id)).size(), 1u) << "missing text " << id;
+}
+
+std::vector<std::string_view> linesOf(std::string_view text) {
+    std::vector<std::string_view> lines;
+    for (std::size_t at = 0;;) {
+        std::size_t end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
+        if (end == std::string_view::npos) return lines;
+        at = end + 2;
+    }
+}
+
+// First text: eight palace lines 乾 坎 艮 震 巽 离 坤 兑 and a 断曰 line;
+// second text: the twenty matters, each "heading：reading".
+TEST(KnowledgeTable, BaojianPairsHaveTheirTwoForms) {
+    const char* const palaces[8] = {"乾", "坎", "艮", "震", "巽", "离", "坤", "兑"};
+    const char* const headings[20] = {"兵事", "出行", "阳宅", "阴宅", "人事", "虚实", "攻城",
+                                      "守城", "天时", "地理", "家宅", "官禄", "应试", "求财",
+                                      "婚姻", "胎产", "疾病", "失物", "远信", "鸦鸣"};
+    for (int id = kBaojianFirstId; id <= kBaojianLastId; id += 2) {
+        SCOPED_TRACE(id);
+        auto first = linesOf(lookupText(static_cast<TextId>(id)));
+        ASSERT_EQ(first.size(), 9u);
+        for (int p = 0; p < 8; ++p) EXPECT_TRUE(first[p].starts_with(std::string(palaces[p]) + "：")) << first[p];
+        EXPECT_TRUE(first[8].starts_with("断曰：")) << first[8];
+        auto sentences = countOf(first[8], "。");
+        EXPECT_GE(sentences, 2u);
+        EXPECT_LE(sentences, 4u);
+        auto second = linesOf(lookupText(static_cast<TextId>(id + 1)));
+        ASSERT_EQ(second.size(), 20u);
+        for (int t = 0; t < 20; ++t) {
+            EXPECT_TRUE(second[t].starts_with(std::string(headings[t]) + "：")) << second[t];
+            EXPECT_TRUE(second[t].ends_with("。")) << second[t];
+        }
     }
 }
 

@@ -13,6 +13,7 @@
 #include "calendar/true_solar_time.hpp"
 #include "chart/vocabulary.hpp"
 #include "date_argument.hpp"
+#include "json_fields.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -38,17 +39,6 @@ private:
     std::string moment_;
 };
 
-json dateJson(const calendar::CivilDateTime& d) {
-    return json{{"year", calendar::userFromAstronomicalYear(d.year)},
-                {"month", d.month},
-                {"day", d.day},
-                {"hour", d.hour},
-                {"minute", d.minute},
-                {"text", formatMoment(d)}};
-}
-
-json pillarJson(calendar::GanZhiCode code) { return json{{"code", code}, {"text", chart::ganZhiText(code)}}; }
-
 class PillarsCommand : public MomentCommand {
 public:
     CLI::App* attach(CLI::App& group) override {
@@ -57,10 +47,10 @@ public:
     int run(CommandContext& context) override {
         auto p = calendar::fourPillars(moment(context));
         if (json_) {
-            context.out << json{{"year", pillarJson(p.year)},
-                                {"month", pillarJson(p.month)},
-                                {"day", pillarJson(p.day)},
-                                {"hour", pillarJson(p.hour)}}
+            context.out << json{{"year", ganZhiJson(p.year)},
+                                {"month", ganZhiJson(p.month)},
+                                {"day", ganZhiJson(p.day)},
+                                {"hour", ganZhiJson(p.hour)}}
                                .dump(2)
                         << '\n';
         } else {
@@ -84,7 +74,7 @@ public:
         auto date = moment(context);
         double jd = calendar::julianDay(date);
         if (json_)
-            context.out << json{{"date", dateJson(date)}, {"julianDay", jd}}.dump(2) << '\n';
+            context.out << json{{"date", momentJson(date)}, {"julianDay", jd}}.dump(2) << '\n';
         else
             context.out << shortestDouble(jd) << '\n';
         return 0;
@@ -99,7 +89,7 @@ public:
         int w = calendar::weekday(date);
         std::string text = "星期" + std::string(chart::weekdayText(w));
         if (json_)
-            context.out << json{{"date", dateJson(date)}, {"weekday", w}, {"text", text}}.dump(2) << '\n';
+            context.out << json{{"date", momentJson(date)}, {"weekday", w}, {"text", text}}.dump(2) << '\n';
         else
             context.out << text << '\n';
         return 0;
@@ -117,7 +107,7 @@ public:
         auto date = moment(context);
         auto solar = calendar::trueSolarTime(date, longitude_);
         if (json_)
-            context.out << json{{"clock", dateJson(date)}, {"longitude", longitude_}, {"solarTime", dateJson(solar)}}
+            context.out << json{{"clock", momentJson(date)}, {"longitude", longitude_}, {"solarTime", momentJson(solar)}}
                                .dump(2)
                         << '\n';
         else
@@ -150,7 +140,7 @@ public:
                                     {"name", chart::solarTermText(code)},
                                     {"sectional", sectional},
                                     {"month", term.month},
-                                    {"time", dateJson(term.time)}});
+                                    {"time", momentJson(term.time)}});
             } else {
                 context.out << chart::solarTermText(code) << ' ' << formatMoment(term.time) << '\n';
             }

@@ -1,14 +1,24 @@
 // Case store commands. Each opens the store of the data root, does one
-// operation and reports the store's reason on failure (exit 1).
+// operation and reports the store's reason on failure (exit 1). Adding and
+// editing check every input before anything is written.
 #include "cases_command.hpp"
 
 #include <charconv>
 #include <filesystem>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
 #include "cases/case_store.hpp"
+#include "cases/chart_rich_text.hpp"
+#include "cases/class_list.hpp"
+#include "cases/rtf_writer.hpp"
+#include "chart/chart_driver.hpp"
+#include "chart_request_options.hpp"
 #include "date_argument.hpp"
+#include "files/file_io.hpp"
+#include "files/fixed_fields.hpp"
+#include "files/window_settings.hpp"
 #include "user_data.hpp"
 
 namespace qimen::cli {
@@ -130,6 +140,162 @@ public:
 private:
     std::int32_t id_ = -1;
     bool json_ = false;
+};
+
+// The initial text of the classification dialog's notes.
+constexpr const char* kDefaultNotes = "备注:";
+
+// Notes as the dialogs store them: lines ended by CR LF (a lone LF becomes
+// CR LF), at most kNotesMax GBK bytes.
+std::string checkedNotes(const std::string& given) {
+    std::string notes;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        if (given[i] == '\n' && (i == 0 || given[i - 1] != '\r')) notes += '\r';
+        notes += given[i];
+    }
+    return checkedGbkText(notes, cases::kNotesMax, "--notes");
+}
+
+cases::CaseRecordImage encodedOrError(const cases::CaseRecord& record) {
+    try {
+        return cases::encodeCaseRecord(record);
+    } catch (const files::FieldError& e) {
+        throw CommandError(e.what());
+    }
+}
+
+// The case of a chart request: its inputs, the method code taken before the
+// chart is laid (a given-ju chart keeps 250), class and notes.
+cases::CaseRecord caseFromRequest(const chart::ChartRequest& request, std::string className, std::string notes) {
+    cases::CaseRecord r;
+    r.askerName = request.askerName;
+    r.className = std::move(className);
+    r.date = request.inputDate;
+    r.lunarInput = request.lunarInput;
+    r.leapMonth = request.leapMonth;
+    r.provinceIndex = request.provinceIndex;
+    r.cityIndex = request.cityIndex;
+    r.longitude = request.longitude;
+    r.latitude = request.latitude;
+    r.notes = std::move(notes);
+    r.matter = request.matter;
+    r.method = static_cast<std::uint8_t>(request.method);
+    r.givenJu = request.method == chart::ChartMethod::GivenJuHour ? request.givenJu : 0;
+    r.placeName = request.placeName;
+    return r;
+}
+
+class CasesAddCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand("add", "lay a chart and save it as a new case with its commentary file");
+        inputs_.attachAll(*sub);
+        classOption_ = sub->add_option("--class", class_, "类别 (default: the first of the class list)");
+        sub->add_option("--notes", notes_, "附加信息")->default_str(kDefaultNotes);
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        chart::ChartRequest request = inputs_.request(context);
+        if (request.askerName.empty()) throw CommandError("姓名不能为空");
+        if (request.matter.empty()) throw CommandError("占问事宜不能为空");
+        std::filesystem::path root = preparedDataRoot();
+        std::string className = class_;
+        if (classOption_->count() == 0) {
+            auto classes = cases::readClassList(root, cases::MissingClass::AsTemporary);
+            if (!classes.names.empty()) className = classes.names.front();
+        }
+        if (className.empty()) throw CommandError("类别名不能为空");
+        checkedGbkText(className, cases::kClassNameMax, "--class");
+        std::string notes = checkedNotes(notes_);
+        if (notes.empty()) throw CommandError("附加信息不能为空");
+        cases::CaseRecordImage image = encodedOrError(caseFromRequest(request, className, notes));
+
+        std::optional<output::StyledText> shown;
+        chart::ChartEnvironment environment;
+        environment.dataRoot = root;
+        environment.adjustSettings = inputs_.settingsAdjustment();
+        environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
+        auto record = std::make_unique<chart::ChartRecord>();
+        if (!chart::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+
+        auto pane = files::readWindowSettings(root).settings;
+        std::string rtf = cases::writeRtf(
+            cases::richTextFromChartOutput(shown.value_or(output::StyledText{}), static_cast<int>(pane.fontSize)),
+            pane.fontName);
+
+        auto store = openStore();
+        auto n = store.append(image);
+        if (!n) throw CommandError(store.lastError());
+        auto commentary = store.commentaryPath(*n);
+        try {
+            files::replaceFileAtomically(commentary, rtf);
+        } catch (const std::exception& e) {
+            // The record stays: it is whole and listed; only its commentary is missing.
+            throw CommandError("case " + std::to_string(*n) + " was saved without its commentary file: " + e.what());
+        }
+        context.out << "ID: " << *n << "\n评注: " << commentary.string() << '\n';
+        return 0;
+    }
+
+private:
+    ChartRequestOptions inputs_;
+    std::string class_;
+    CLI::Option* classOption_ = nullptr;
+    std::string notes_ = kDefaultNotes;
+};
+
+class CasesEditCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        auto* sub = group.add_subcommand(
+            "edit",
+            "change a case's moment, asker, matter, class or notes (its chart and commentary file stay); "
+            "--at replaces the whole moment, so give --lunar and --leap again for a lunar date");
+        sub->add_option("id", id_, "case number")->required();
+        inputs_.attachMoment(*sub);
+        sub->get_option("--at")->default_str("");  // an edit keeps the stored moment unless --at is given
+        inputs_.attachTexts(*sub);
+        classOption_ = sub->add_option("--class", class_, "类别");
+        notesOption_ = sub->add_option("--notes", notes_, "附加信息");
+        return sub;
+    }
+    int run(CommandContext& context) override {
+        bool classGiven = classOption_->count() > 0, notesGiven = notesOption_->count() > 0;
+        if (!inputs_.momentGiven() && !inputs_.nameGiven() && !inputs_.matterGiven() && !classGiven && !notesGiven)
+            throw CommandError("nothing to change: give --at, --name, --matter, --class or --notes");
+        if (inputs_.momentGiven() && !inputs_.atGiven()) throw CommandError("--lunar and --leap go with --at");
+
+        auto store = openStore();
+        cases::CaseRecordImage image{};
+        if (!store.read(id_, image)) throw CommandError(store.lastError());
+        cases::CaseRecord r = cases::decodeCaseRecord(image);
+        if (inputs_.atGiven()) {
+            auto moment = inputs_.moment(context);
+            r.date = moment.date;
+            r.lunarInput = moment.lunarInput;
+            r.leapMonth = moment.leapMonth;
+        }
+        if (inputs_.nameGiven()) r.askerName = inputs_.askerName();
+        if (inputs_.matterGiven()) r.matter = inputs_.matter();
+        if (classGiven) r.className = checkedGbkText(class_, cases::kClassListNameMax, "--class");
+        if (notesGiven) r.notes = checkedNotes(notes_);
+        if (r.askerName.empty()) throw CommandError("姓名不能为空");
+        if (r.notes.empty()) throw CommandError("附加信息不能为空");
+        if (r.className.empty()) throw CommandError("类别不能为空");
+        if (r.matter.empty()) throw CommandError("占问事宜不能为空");
+        if (!store.update(id_, encodedOrError(r))) throw CommandError(store.lastError());
+        context.out << "完成\n";
+        return 0;
+    }
+
+private:
+    std::int32_t id_ = -1;
+    ChartRequestOptions inputs_;
+    std::string class_, notes_;
+    CLI::Option* classOption_ = nullptr;
+    CLI::Option* notesOption_ = nullptr;
 };
 
 class CasesDeleteCommand : public Command {
@@ -259,6 +425,8 @@ private:
 void addCaseCommands(std::vector<std::unique_ptr<Command>>& commands) {
     commands.push_back(std::make_unique<CasesListCommand>());
     commands.push_back(std::make_unique<CasesShowCommand>());
+    commands.push_back(std::make_unique<CasesAddCommand>());
+    commands.push_back(std::make_unique<CasesEditCommand>());
     commands.push_back(std::make_unique<CasesDeleteCommand>());
     commands.push_back(std::make_unique<CasesFindCommand>());
     commands.push_back(std::make_unique<CasesExportCommand>());

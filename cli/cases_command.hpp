@@ -1,6 +1,6 @@
-// The `qimen cases …` commands over the case store: list, show, delete, find,
-// export, import, clear. (Adding and editing a case lay a chart and come with
-// the chart driver.)
+// The `qimen cases …` commands over the case store: list, show, add (lay a
+// chart and save it with its commentary file), edit, delete, find, export,
+// import, clear.
 #pragma once
 
 #include <memory>

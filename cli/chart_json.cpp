@@ -5,24 +5,15 @@
 
 #include "chart/codes.hpp"
 #include "chart/display_layouts.hpp"
-#include "chart/vocabulary.hpp"
-#include "date_argument.hpp"
+#include "json_fields.hpp"
+#include "output/analysis_chart.hpp"
+#include "output/analysis_tables.hpp"
+#include "output/pattern_codes.hpp"
 
 namespace qimen::cli {
 namespace {
 
 using nlohmann::json;
-
-json pillar(calendar::GanZhiCode code) { return json{{"code", code}, {"text", chart::ganZhiText(code)}}; }
-
-json dateJson(const calendar::CivilDateTime& d) {
-    return json{{"year", calendar::userFromAstronomicalYear(d.year)},
-                {"month", d.month},
-                {"day", d.day},
-                {"hour", d.hour},
-                {"minute", d.minute},
-                {"text", formatMoment(d)}};
-}
 
 json cellJson(const chart::PalaceCell& c, int cell) {
     return json{{"gridCell", cell},
@@ -55,6 +46,26 @@ const char* methodName(chart::ChartMethod method) {
     return "unknown";
 }
 
+// The scored findings of a chart that carries an analysis: per outer cell
+// its pattern codes with names and its score; the total and the verdict.
+void addAnalysis(json& j, const chart::ChartRecord& r) {
+    std::optional<output::AnalysisVariant> variant = output::analysisVariantOf(r);
+    if (!variant) return;
+    output::ChartScore score = output::scoreChart(r, *variant);
+    for (int g = 0; g < 9; ++g) {
+        if (g == chart::kCentreCell) continue;
+        const output::PalaceFindings& findings = score.findings[static_cast<std::size_t>(g)];
+        json patterns = json::array();
+        for (output::PatternCode code : findings.found())
+            patterns.push_back(json{{"code", code}, {"name", output::patternName(code)}});
+        j["cells"][static_cast<std::size_t>(g)]["patterns"] = patterns;
+        j["cells"][static_cast<std::size_t>(g)]["score"] = findings.score;
+    }
+    std::string verdict(output::verdictLine(score.total));
+    verdict.resize(verdict.size() - std::string_view("。\r\n").size());
+    j["analysis"] = json{{"total", score.total}, {"verdict", verdict}, {"fiveNonMeeting", score.fiveNonMeeting}};
+}
+
 }  // namespace
 
 json chartRecordJson(const chart::ChartRecord& r) {
@@ -64,12 +75,12 @@ json chartRecordJson(const chart::ChartRecord& r) {
            {"methodCode", static_cast<int>(r.method)},
            {"yangDun", r.yangDun},
            {"ju", r.ju},
-           {"yearGZ", pillar(r.yearGZ)},
-           {"monthGZ", pillar(r.monthGZ)},
-           {"dayGZ", pillar(r.dayGZ)},
-           {"hourGZ", pillar(r.hourGZ)},
+           {"yearGZ", ganZhiJson(r.yearGZ)},
+           {"monthGZ", ganZhiJson(r.monthGZ)},
+           {"dayGZ", ganZhiJson(r.dayGZ)},
+           {"hourGZ", ganZhiJson(r.hourGZ)},
            {"monthElement", r.monthElement},
-           {"xunHead", pillar(r.xunHead)},
+           {"xunHead", ganZhiJson(r.xunHead)},
            {"leaderStar", r.leaderStar},
            {"leaderDoor", r.leaderDoor},
            {"leaderStarPalace", r.leaderStarPalace},
@@ -78,11 +89,12 @@ json chartRecordJson(const chart::ChartRecord& r) {
            {"plateEcho", r.plateEcho},
            {"centerHiddenStem", r.centerHiddenStem},
            {"flyingStars", r.flyingStars},
-           {"clockDate", dateJson(r.clockDate)},
-           {"computeDate", dateJson(r.computeDate)},
-           {"lunarDate", dateJson(r.lunarDate)},
+           {"clockDate", momentJson(r.clockDate)},
+           {"computeDate", momentJson(r.computeDate)},
+           {"lunarDate", momentJson(r.lunarDate)},
            {"leapMonth", r.leapMonth},
            {"cells", cells}};
+    addAnalysis(j, r);
     if (r.method == chart::ChartMethod::Day) {
         bool yangHalf = chart::dayChartYangHalf(r.computeDate.year, r.clockJulianDay);
         chart::DayChartLayout day = chart::layDayChart(r.dayGZ, yangHalf);

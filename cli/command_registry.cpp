@@ -6,6 +6,8 @@
 #include "lunar_commands.hpp"
 #include "cases_command.hpp"
 #include "places_command.hpp"
+#include "topic_command.hpp"
+#include "travel_command.hpp"
 
 namespace qimen::cli {
 
@@ -16,6 +18,8 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     addLunarCommands(commands);
     addCaseCommands(commands);
     addPlaceCommands(commands);
+    addTopicCommands(commands);
+    addTravelCommands(commands);
     return commands;
 }
 

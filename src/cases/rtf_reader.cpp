@@ -33,7 +33,7 @@ class Reader {
 public:
     explicit Reader(std::string_view input) : in_(input) {}
 
-    StyledText run() {
+    RichText run() {
         stack_.push_back({});
         while (pos_ < in_.size()) {
             char c = in_[pos_];
@@ -140,14 +140,14 @@ private:
         std::size_t begin = out_.text.size();
         out_.text += utf8;
         if (style == TextStyle{}) return;
-        if (!out_.ranges.empty()) {
-            auto& last = out_.ranges.back();
+        if (!out_.runs.empty()) {
+            auto& last = out_.runs.back();
             if (last.begin + last.length == begin && last.style == style) {
                 last.length += utf8.size();
                 return;
             }
         }
-        out_.ranges.push_back({begin, utf8.size(), style});
+        out_.runs.push_back({begin, utf8.size(), style});
     }
 
     void controlWord() {
@@ -228,6 +228,7 @@ private:
         else if (word == "cf") { flushBytes(); s.colourIndex = static_cast<int>(std::clamp(parameter, 0L, 100000L)); }
         else if (word == "fs") { flushBytes(); s.style.halfPoints = static_cast<int>(std::clamp(hasParameter ? parameter : 24L, 1L, 3276L)); }
         else if (word == "plain") { flushBytes(); s.style = TextStyle{}; s.colourIndex = 0; }
+        else if (word == "fi" && !s.skip && !sawIndent_) { sawIndent_ = true; out_.firstLineIndent = static_cast<int>(std::clamp(parameter, -31680L, 31680L)); }
         else if (word == "ansicpg") codePage_ = static_cast<int>(parameter);
         else if (word == "colortbl") { s.skip = true; inColourTable_ = stack_.size(); colours_.clear(); pendingColour_ = 0; }
         else if (inColourTable_ && word == "red") pendingColour_ = (pendingColour_ & 0x00FFFF) | (std::uint32_t(parameter & 0xFF) << 16);
@@ -247,7 +248,8 @@ private:
     std::size_t inColourTable_ = 0;  // depth of the colour table group, 0 outside
     std::uint32_t pendingColour_ = 0;
     std::vector<std::uint32_t> colours_;
-    StyledText out_;
+    bool sawIndent_ = false;
+    RichText out_;
 };
 
 }  // namespace

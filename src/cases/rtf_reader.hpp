@@ -1,19 +1,19 @@
-// Reads rich text (RTF) into a StyledText: the commentary files this program
+// Reads rich text (RTF) into a RichText: the commentary files this program
 // writes and the plain rich text of common editors — text, paragraphs, tabs,
-// bold, colour, size, code-page bytes (GBK for code page 936) and Unicode
-// escapes. Pictures, tables and every other unknown construct are skipped;
-// nothing in the input is fatal.
+// bold, colour, size, the first-line indent, code-page bytes (GBK for code
+// page 936) and Unicode escapes. Pictures, tables and every other unknown
+// construct are skipped; nothing in the input is fatal.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "cases/styled_text.hpp"
+#include "cases/rich_text.hpp"
 
 namespace qimen::cases {
 
 struct RtfReadResult {
-    StyledText text;
+    RichText text;
     bool isRtf = true;  // false when the input does not start with "{\rtf"
 };
 

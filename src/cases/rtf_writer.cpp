@@ -1,4 +1,5 @@
-// RTF output: one colour table, one font, a style switch at each range edge.
+// RTF output: one colour table, one font, one paragraph format, a style
+// switch at each run edge.
 #include "cases/rtf_writer.hpp"
 
 #include <algorithm>
@@ -57,11 +58,11 @@ void appendCharacter(std::string& out, const std::string& text, std::size_t i, c
 
 }  // namespace
 
-std::string writeRtf(const StyledText& styled, const std::string& fontName) {
+std::string writeRtf(const RichText& rich, const std::string& fontName) {
     std::map<std::uint32_t, int> colourIndex;  // colour → index in the table (1-based)
     std::vector<std::uint32_t> colours;
-    for (const auto& range : styled.ranges)
-        if (range.style.colour != 0 && colourIndex.emplace(range.style.colour, 0).second) colours.push_back(range.style.colour);
+    for (const auto& run : rich.runs)
+        if (run.style.colour != 0 && colourIndex.emplace(run.style.colour, 0).second) colours.push_back(run.style.colour);
     std::string out = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 ";
     appendHexBytes(out, text::isGbkEncodable(fontName) ? text::utf8ToGbk(fontName) : std::string("SimSun"));
     out += ";}}\r\n{\\colortbl ;";
@@ -70,7 +71,9 @@ std::string writeRtf(const StyledText& styled, const std::string& fontName) {
         out += "\\red" + std::to_string(colours[k] >> 16) + "\\green" + std::to_string((colours[k] >> 8) & 0xFF) +
                "\\blue" + std::to_string(colours[k] & 0xFF) + ";";
     }
-    out += "}\r\n\\viewkind4\\pard\\plain\\f0\\fs24 ";
+    out += "}\r\n\\viewkind4\\pard";
+    if (rich.firstLineIndent != 0) out += "\\fi" + std::to_string(rich.firstLineIndent);
+    out += "\\plain\\f0\\fs24 ";
 
     const TextStyle plain;
     auto switchTo = [&](const TextStyle& style) {
@@ -81,17 +84,17 @@ std::string writeRtf(const StyledText& styled, const std::string& fontName) {
     };
     std::size_t nextRange = 0;
     std::size_t rangeEnd = std::string::npos;
-    const std::string& text = styled.text;
+    const std::string& text = rich.text;
     for (std::size_t i = 0; i < text.size();) {
         if (i == rangeEnd) {
             switchTo(plain);
             rangeEnd = std::string::npos;
         }
-        while (nextRange < styled.ranges.size() && styled.ranges[nextRange].begin + styled.ranges[nextRange].length <= i)
+        while (nextRange < rich.runs.size() && rich.runs[nextRange].begin + rich.runs[nextRange].length <= i)
             ++nextRange;
-        if (nextRange < styled.ranges.size() && styled.ranges[nextRange].begin == i && styled.ranges[nextRange].length > 0) {
-            switchTo(styled.ranges[nextRange].style);
-            rangeEnd = i + styled.ranges[nextRange].length;
+        if (nextRange < rich.runs.size() && rich.runs[nextRange].begin == i && rich.runs[nextRange].length > 0) {
+            switchTo(rich.runs[nextRange].style);
+            rangeEnd = i + rich.runs[nextRange].length;
             ++nextRange;
         }
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {

@@ -13,6 +13,7 @@
 #include "chart/ju_rules.hpp"
 #include "chart/other_methods.hpp"
 #include "chart/rotating_layout.hpp"
+#include "output/analysis_chart.hpp"
 #include "output/chart_header.hpp"
 #include "output/chart_output.hpp"
 #include "output/display_grids.hpp"
@@ -39,6 +40,7 @@ void writeHourChart(ChartRecord& record) {
         layRotatingHourChart(record);
         output::appendHeader(record);
         output::appendRotatingGrid(record);
+        output::analyseChartFull(record);
     }
 }
 
@@ -86,6 +88,7 @@ bool dispatch(ChartRecord& record) {
             layMonthChart(record);
             output::appendHeader(record);
             output::appendMonthGrid(record, yuan);
+            output::analyseChartShort(record);
             return true;
         }
         case ChartMethod::Year: {
@@ -93,6 +96,7 @@ bool dispatch(ChartRecord& record) {
             layYearChart(record);
             output::appendHeader(record);
             output::appendYearGrid(record, yuan);
+            output::analyseChartShort(record);
             return true;
         }
         case ChartMethod::SmallFlying:
@@ -104,6 +108,7 @@ bool dispatch(ChartRecord& record) {
             layYinPlateChart(record);
             output::appendHeader(record);
             output::renderYinPlateGrid(record);
+            output::analyseChartFull(record);
             return true;
     }
     record.errorText = kUnknownMethodMessage;

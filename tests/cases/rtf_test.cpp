@@ -8,26 +8,26 @@
 namespace qimen::cases {
 namespace {
 
-StyledText chartLike() {
-    StyledText t;
+RichText chartLike() {
+    RichText t;
     t.text = "时家奇门 阳遁三局\r\n┌──┬──┐\r\n│值符 {x}\\y\t甲│\r\n\r\n吉格：青龙返首";
-    t.ranges.push_back({0, 12, {0xFF0000, true, 32}});
+    t.runs.push_back({0, 12, {0xFF0000, true, 32}});
     auto pattern = t.text.find("吉格");
-    t.ranges.push_back({pattern, 6, {0x0000FF, false, 24}});
-    t.ranges.push_back({pattern + 9, 6, {0, true, 24}});
+    t.runs.push_back({pattern, 6, {0x0000FF, false, 24}});
+    t.runs.push_back({pattern + 9, 6, {0, true, 24}});
     return t;
 }
 
 TEST(Rtf, WrittenTextReadsBackWithItsStyles) {
-    StyledText original = chartLike();
+    RichText original = chartLike();
     auto read = readRtf(writeRtf(original));
     ASSERT_TRUE(read.isRtf);
     EXPECT_EQ(read.text.text, original.text);
-    EXPECT_EQ(read.text.ranges, original.ranges);
+    EXPECT_EQ(read.text.runs, original.runs);
 }
 
 TEST(Rtf, WriterOutputIsSevenBitWithGbkAndUnicodeForms) {
-    StyledText t;
+    RichText t;
     t.text = "中";
     auto rtf = writeRtf(t);
     for (unsigned char c : rtf) EXPECT_LT(c, 0x80);
@@ -36,7 +36,7 @@ TEST(Rtf, WriterOutputIsSevenBitWithGbkAndUnicodeForms) {
 }
 
 TEST(Rtf, CharacterWithoutGbkFormKeepsItsUnicodeForm) {
-    StyledText t;
+    RichText t;
     t.text = "a😀b";
     EXPECT_EQ(readRtf(writeRtf(t)).text.text, "a😀b");
 }
@@ -51,11 +51,11 @@ TEST(Rtf, ReadsTheRichTextOfAnotherEditor) {
     auto read = readRtf(rtf);
     ASSERT_TRUE(read.isRtf);
     EXPECT_EQ(read.text.text, "Plain bold green\r\n中文 国\r\nend\tx\u00A0yz");  // the space ends the control word
-    ASSERT_GE(read.text.ranges.size(), 2u);
+    ASSERT_GE(read.text.runs.size(), 2u);
     auto bold = read.text.text.find("bold");
-    EXPECT_EQ(read.text.ranges[0].begin, 0u);  // size 11 pt differs from the default
+    EXPECT_EQ(read.text.runs[0].begin, 0u);  // size 11 pt differs from the default
     bool sawBold = false, sawGreen = false;
-    for (const auto& r : read.text.ranges) {
+    for (const auto& r : read.text.runs) {
         if (r.begin <= bold && bold < r.begin + r.length && r.style.bold) sawBold = true;
         if (r.style.colour == 0x008000) sawGreen = true;
     }

@@ -1,0 +1,67 @@
+// Speed of the comprehensive analysis: one whole analysed hour chart from
+// its request to the styled text, the analysis text alone for a laid chart,
+// and the travel formula.
+#include <benchmark/benchmark.h>
+
+#include "chart/chart_driver.hpp"
+#include "output/analysis_chart.hpp"
+#include "output/knowledge_base.hpp"
+#include "output/travel_formula.hpp"
+
+namespace {
+
+using namespace qimen;
+
+chart::ChartRequest analysedRequest() {
+    chart::ChartRequest request;
+    request.inputDate = {2008, 8, 8, 20, 8};
+    request.askerName = "张三";
+    request.matter = "求财";
+    request.placeName = "北京北京";
+    return request;
+}
+
+chart::ChartEnvironment environmentInto(output::StyledText& shown) {
+    chart::ChartEnvironment environment;
+    environment.dataRoot = "/nonexistent-qimen-root";  // the shipped settings
+    environment.showOutput = [&shown](output::StyledText&& text) { shown = std::move(text); };
+    return environment;
+}
+
+// Request → pillars → plate → header → grid → analysis with 御定奇门宝鉴 →
+// landmarks: what one click on 排盘 costs.
+void BM_WholeAnalysedHourChart(benchmark::State& state) {
+    const chart::ChartRequest request = analysedRequest();
+    auto record = std::make_unique<chart::ChartRecord>();
+    output::StyledText shown;
+    const chart::ChartEnvironment environment = environmentInto(shown);
+    for (auto _ : state) {
+        chart::drawChart(*record, request, environment);
+        benchmark::DoNotOptimize(shown.text.data());
+    }
+}
+BENCHMARK(BM_WholeAnalysedHourChart);
+
+// The full analysis text of an already laid chart: eight detector runs and
+// a few hundred knowledge-base lookups.
+void BM_FullAnalysisText(benchmark::State& state) {
+    auto record = std::make_unique<chart::ChartRecord>();
+    output::StyledText shown;
+    chart::drawChart(*record, analysedRequest(), environmentInto(shown));
+    const output::TextSource source = [](output::TextId id) { return output::lookupText(id); };
+    for (auto _ : state) {
+        std::string text = output::composeAnalysis(*record, output::AnalysisVariant::Full, source);
+        benchmark::DoNotOptimize(text.data());
+    }
+}
+BENCHMARK(BM_FullAnalysisText);
+
+void BM_TravelFormula(benchmark::State& state) {
+    for (auto _ : state) {
+        output::TravelFormulaResult result = output::travelFormula(2008, 8, 8, 20, 8);
+        benchmark::DoNotOptimize(result.number);
+    }
+}
+BENCHMARK(BM_TravelFormula);
+
+}  // namespace

@@ -1,0 +1,147 @@
+// Chart request options: parsing and checking of each input.
+#include "chart_request_options.hpp"
+
+#include <ctime>
+#include <map>
+#include <random>
+
+#include "date_argument.hpp"
+#include "text/gbk.hpp"
+
+namespace qimen::cli {
+namespace {
+
+const std::map<std::string, chart::ChartMethod> kMethods = {
+    {"hour", chart::ChartMethod::Hour},   {"day", chart::ChartMethod::Day},
+    {"month", chart::ChartMethod::Month}, {"year", chart::ChartMethod::Year},
+    {"small", chart::ChartMethod::SmallFlying}, {"yin", chart::ChartMethod::YinPlate}};
+
+// "yin1".."yin9", "yang1".."yang9" or "random" → the given-ju value (1..9
+// yin, 11..19 yang).
+int parseGivenJu(const std::string& text) {
+    if (text == "random") {
+        std::mt19937 generator(static_cast<unsigned>(std::time(nullptr)));
+        int n = std::uniform_int_distribution<int>(1, 18)(generator);
+        return n <= 9 ? n : n + 1;
+    }
+    for (auto [prefix, base] : {std::pair<std::string, int>{"yang", 10}, {"yin", 0}}) {
+        if (text.size() == prefix.size() + 1 && text.compare(0, prefix.size(), prefix) == 0) {
+            char digit = text.back();
+            if (digit >= '1' && digit <= '9') return base + (digit - '0');
+        }
+    }
+    throw CommandError("--ju takes yin1..yin9, yang1..yang9 or random, not \"" + text + "\"");
+}
+
+bool given(const CLI::Option* option) { return option != nullptr && option->count() > 0; }
+
+}  // namespace
+
+std::pair<std::string, long> parseSettingOverride(const std::string& text) {
+    auto eq = text.find('=');
+    if (eq == std::string::npos || eq == 0) throw CommandError("--set takes key=value, not \"" + text + "\"");
+    std::string key = text.substr(0, eq);
+    std::string value = text.substr(eq + 1);
+    try {
+        std::size_t used = 0;
+        long number = std::stol(value, &used);
+        if (used == value.size()) {
+            chart::ChartSettings probe;
+            if (!chart::setChartSetting(probe, key, number)) throw CommandError("--set: no chart setting \"" + key + "\"");
+            return {key, number};
+        }
+    } catch (const std::logic_error&) {
+    }
+    throw CommandError("--set " + key + ": \"" + value + "\" is not a whole number");
+}
+
+std::string checkedGbkText(const std::string& text, std::size_t maxBytes, const char* what) {
+    std::size_t bytes = 0;
+    try {
+        bytes = text::gbkLength(text);
+    } catch (const text::EncodingError& e) {
+        throw CommandError(std::string(what) + ": " + e.what());
+    }
+    if (bytes > maxBytes)
+        throw CommandError(std::string(what) + " is " + std::to_string(bytes) + " GBK bytes; at most " +
+                           std::to_string(maxBytes) + " fit");
+    return text;
+}
+
+void ChartRequestOptions::attachMoment(CLI::App& app) {
+    atOption_ = app.add_option("--at", at_, "\"YYYY-MM-DD HH:MM\" or now")->default_str("now");
+    lunarOption_ = app.add_flag("--lunar", lunar_, "--at is a lunar date");
+    leapOption_ = app.add_flag("--leap", leap_, "the lunar month is a leap month");
+}
+
+void ChartRequestOptions::attachTexts(CLI::App& app) {
+    nameOption_ = app.add_option("--name", name_, "求测人");
+    matterOption_ = app.add_option("--matter", matter_, "占问事宜");
+}
+
+void ChartRequestOptions::attachLayout(CLI::App& app) {
+    app.add_option("--method", method_, "hour, day, month, year, small or yin")->default_str("hour");
+    app.add_option("--ju", ju_, "lay the hour chart of a given ju: yin1..yin9, yang1..yang9 or random");
+    app.add_option("--place", place_, "预测地");
+    app.add_option("--lon", longitude_, "longitude, degrees east")->check(CLI::Range(-180.0, 180.0));
+    app.add_option("--lat", latitude_, "latitude, degrees north")->check(CLI::Range(-90.0, 90.0));
+    app.add_option("--set", settings_, "override a chart setting of dat/set.ini for this run (key=value)");
+}
+
+void ChartRequestOptions::attachAll(CLI::App& app) {
+    attachLayout(app);
+    attachMoment(app);
+    attachTexts(app);
+}
+
+ChartRequestOptions::Moment ChartRequestOptions::moment(const CommandContext& context) const {
+    if (leap_ && !lunar_) throw CommandError("--leap goes with --lunar");
+    Moment m;
+    m.lunarInput = lunar_;
+    m.leapMonth = leap_;
+    m.date = lunar_ ? parseLunarMoment(at_ == "now" ? formatMoment(context.now()) : at_) : parseMoment(at_, context.now);
+    return m;
+}
+
+chart::ChartRequest ChartRequestOptions::request(const CommandContext& context) const {
+    chart::ChartRequest request;
+    auto method = kMethods.find(method_);
+    if (method == kMethods.end()) throw CommandError("--method takes hour, day, month, year, small or yin");
+    request.method = method->second;
+    if (!ju_.empty()) {
+        if (request.method != chart::ChartMethod::Hour) throw CommandError("--ju lays an hour chart only");
+        request.method = chart::ChartMethod::GivenJuHour;
+        request.givenJu = static_cast<std::uint8_t>(parseGivenJu(ju_));
+    }
+    Moment m = moment(context);
+    request.lunarInput = m.lunarInput;
+    request.leapMonth = m.leapMonth;
+    request.inputDate = m.date;
+    request.askerName = askerName();
+    request.matter = matter();
+    request.placeName = checkedGbkText(place_, chart::kPlaceNameMaxBytes, "--place");
+    request.longitude = static_cast<float>(longitude_);
+    request.latitude = static_cast<float>(latitude_);
+    for (const auto& s : settings_) parseSettingOverride(s);
+    return request;
+}
+
+bool ChartRequestOptions::momentGiven() const { return given(atOption_) || given(lunarOption_) || given(leapOption_); }
+bool ChartRequestOptions::atGiven() const { return given(atOption_); }
+bool ChartRequestOptions::nameGiven() const { return given(nameOption_); }
+bool ChartRequestOptions::matterGiven() const { return given(matterOption_); }
+
+std::string ChartRequestOptions::askerName() const {
+    return checkedGbkText(name_, chart::kAskerNameMaxBytes, "--name");
+}
+std::string ChartRequestOptions::matter() const { return checkedGbkText(matter_, chart::kMatterMaxBytes, "--matter"); }
+
+std::function<void(chart::ChartSettings&)> ChartRequestOptions::settingsAdjustment() const {
+    std::vector<std::pair<std::string, long>> overrides;
+    for (const auto& s : settings_) overrides.push_back(parseSettingOverride(s));
+    return [overrides](chart::ChartSettings& settings) {
+        for (const auto& [key, value] : overrides) chart::setChartSetting(settings, key, value);
+    };
+}
+
+}  // namespace qimen::cli

@@ -1,0 +1,83 @@
+// The inputs of a chart request as command-line options, shared by
+// `qimen chart`, `qimen cases add` and `qimen cases edit` so that all three
+// take and check them alike.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "chart/chart_record.hpp"
+#include "chart/chart_settings.hpp"
+#include "command.hpp"
+
+namespace qimen::cli {
+
+class ChartRequestOptions {
+public:
+    // --at, --lunar, --leap: the moment of the chart.
+    void attachMoment(CLI::App& app);
+    // --name, --matter: the asker and the matter asked about.
+    void attachTexts(CLI::App& app);
+    // --method, --ju, --place, --lon, --lat, --set: how and where the chart
+    // is laid.
+    void attachLayout(CLI::App& app);
+    // All of the above.
+    void attachAll(CLI::App& app);
+
+    // The request from the options (defaults for those not given: the hour
+    // chart of now, empty texts, 120° E 30° N). Throws CommandError with one
+    // line for a bad method, ju, date, or a text over its GBK byte limit.
+    chart::ChartRequest request(const CommandContext& context) const;
+
+    // The moment alone: the input date (astronomical year), lunarInput and
+    // leapMonth. Throws CommandError like request().
+    struct Moment {
+        calendar::CivilDateTime date;
+        bool lunarInput = false;
+        bool leapMonth = false;
+    };
+    Moment moment(const CommandContext& context) const;
+
+    // Whether the moment (--at, --lunar or --leap), --name or --matter was
+    // given on the command line.
+    bool momentGiven() const;
+    bool atGiven() const;
+    bool nameGiven() const;
+    bool matterGiven() const;
+    // The texts as given (UTF-8, checked against their GBK limits).
+    std::string askerName() const;
+    std::string matter() const;
+
+    // Applies the --set overrides to settings read from dat/set.ini; checked
+    // when the request is built.
+    std::function<void(chart::ChartSettings&)> settingsAdjustment() const;
+
+private:
+    std::string method_ = "hour";
+    std::string at_ = "now";
+    bool lunar_ = false;
+    bool leap_ = false;
+    std::string ju_;
+    std::string name_;
+    std::string matter_;
+    std::string place_;
+    double longitude_ = 120.0;
+    double latitude_ = 30.0;
+    std::vector<std::string> settings_;
+    CLI::Option* atOption_ = nullptr;
+    CLI::Option* lunarOption_ = nullptr;
+    CLI::Option* leapOption_ = nullptr;
+    CLI::Option* nameOption_ = nullptr;
+    CLI::Option* matterOption_ = nullptr;
+};
+
+// "key=value" naming a chart setting and a whole number → the change for one
+// run; CommandError with one line otherwise.
+std::pair<std::string, long> parseSettingOverride(const std::string& text);
+
+// A text within its GBK byte limit, else CommandError naming `what`.
+std::string checkedGbkText(const std::string& text, std::size_t maxBytes, const char* what);
+
+}  // namespace qimen::cli

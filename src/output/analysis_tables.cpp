@@ -1,0 +1,26 @@
+// The state-text entry and the verdict lines of the comprehensive analysis.
+#include "output/analysis_tables.hpp"
+
+namespace qimen::output {
+
+std::string_view stateEntry(std::string_view stateText, int n) {
+    constexpr std::string_view kSemicolon = "；";
+    std::size_t start = 0;
+    for (int entry = 1; entry <= n; ++entry) {
+        std::size_t end = stateText.find(kSemicolon, start);
+        if (end == std::string_view::npos) return {};
+        if (entry == n) return stateText.substr(start, end - start);
+        start = end + kSemicolon.size();
+    }
+    return {};
+}
+
+std::string_view verdictLine(int sum) {
+    if (sum <= -15) return "大凶。\r\n";
+    if (sum <= -5) return "凶。\r\n";
+    if (sum <= 5) return "平平。\r\n";
+    if (sum <= 14) return "吉。\r\n";
+    return "大吉。\r\n";
+}
+
+}  // namespace qimen::output

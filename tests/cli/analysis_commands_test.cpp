@@ -1,0 +1,117 @@
+// `qimen topic`, `qimen travel` and the analysis in `qimen chart`: what each
+// prints, and refusals as one line on standard error with exit code 1.
+#include <sstream>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "../files/temp_data_root.hpp"
+#include "cli_app.hpp"
+#include "output/knowledge_base.hpp"
+
+namespace {
+
+struct CommandRun {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class AnalysisCommands : public ::testing::Test {
+protected:
+    CommandRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--data", root_.path().string()});
+        std::ostringstream out, err;
+        int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2008, 8, 8, 20, 8}; });
+        return {code, out.str(), err.str()};
+    }
+    qimen::testing::TempDataRoot root_;
+};
+
+std::string withoutCr(std::string_view text) {
+    std::string s(text);
+    std::erase(s, '\r');
+    return s;
+}
+
+TEST_F(AnalysisCommands, TopicPrintsBothHalvesOfTheGuideForAnHourChart) {
+    CommandRun r = run({"topic", "天气"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::string guide = withoutCr(std::string(qimen::output::lookupText(3112)) +
+                                  std::string(qimen::output::lookupText(3113)));
+    EXPECT_EQ(r.out.substr(0, guide.size()), guide);
+    EXPECT_TRUE(std::filesystem::exists(root_.dat() / "syscus.dat"));
+}
+
+TEST_F(AnalysisCommands, TopicIsRefusedForADayChartAndAFlyingPalaceHourChart) {
+    for (auto args : {std::vector<std::string>{"topic", "求财", "--method", "day"},
+                      std::vector<std::string>{"topic", "求财", "--set", "pan=1"}}) {
+        CommandRun r = run(args);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "qimen: 目前只能预测时家转盘奇门，请选择时家奇门盘式!\n");
+    }
+}
+
+TEST_F(AnalysisCommands, AnUnknownTopicIsAnError) {
+    CommandRun r = run({"topic", "出行"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("求财"), std::string::npos);
+}
+
+TEST_F(AnalysisCommands, TravelPrintsTheFormulaOfTheMoment) {
+    CommandRun r = run({"travel", "2008-08-08 20:08"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("出行公历:2008年8月8日20时8分\n当日干支:戊子年 庚申月 庚辰日 丙戌时\n\n【出行密诀】\n18数吉", 0), 0u)
+        << r.out;
+}
+
+TEST_F(AnalysisCommands, TravelOutsideItsYearsOrOnAMissingDayIsRefusedWithExitOne) {
+    for (const char* moment : {"1899-12-31 12:00", "2051-01-01 00:00", "2001-02-29 12:00"}) {
+        CommandRun r = run({"travel", moment});
+        EXPECT_EQ(r.code, 1) << moment;
+        EXPECT_EQ(r.err, "qimen: 出行时间在开始时间那里输入，范围在1900－2050年。\n") << moment;
+    }
+    EXPECT_EQ(run({"travel", "tomorrow"}).code, 1);
+}
+
+TEST_F(AnalysisCommands, ChartPrintsTheAnalysisBelowTheGrid) {
+    CommandRun r = run({"chart", "--at", "2008-08-08 20:08"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::size_t grid = r.out.find("└");
+    std::size_t analysis = r.out.find("※综合分析整个遁甲盘");
+    ASSERT_NE(analysis, std::string::npos);
+    EXPECT_LT(grid, analysis);
+    EXPECT_NE(r.out.find("凶格：五不遇时,"), std::string::npos);
+    EXPECT_NE(r.out.find("御定奇门宝鉴："), std::string::npos);
+}
+
+TEST_F(AnalysisCommands, ChartJsonCarriesPatternsScoresTotalAndVerdict) {
+    CommandRun r = run({"chart", "--at", "2008-08-08 20:08", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    ASSERT_TRUE(j.contains("analysis"));
+    int sum = 0;
+    for (int g = 0; g < 9; ++g) {
+        if (g == 4) {
+            EXPECT_FALSE(j["cells"][g].contains("patterns"));
+            continue;
+        }
+        ASSERT_TRUE(j["cells"][g].contains("score"));
+        sum += j["cells"][g]["score"].get<int>();
+    }
+    EXPECT_EQ(j["analysis"]["fiveNonMeeting"], true);
+    EXPECT_EQ(j["analysis"]["total"].get<int>(), sum - 1);
+    EXPECT_EQ(j["analysis"]["verdict"], "平平");
+    // 巽4 (grid cell 0) shows 悖格 first, as the chart text lists it.
+    EXPECT_EQ(j["cells"][0]["patterns"][0]["name"], "悖格");
+    EXPECT_EQ(j["cells"][0]["patterns"][0]["code"], 10000);
+}
+
+TEST_F(AnalysisCommands, ChartJsonOfADayChartHasNoAnalysis) {
+    CommandRun r = run({"chart", "--at", "2008-08-08 20:08", "--method", "day", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_FALSE(nlohmann::json::parse(r.out).contains("analysis"));
+}
+
+}  // namespace

@@ -6,6 +6,7 @@
 #include "lunar_commands.hpp"
 #include "cases_command.hpp"
 #include "places_command.hpp"
+#include "search_command.hpp"
 #include "topic_command.hpp"
 #include "travel_command.hpp"
 
@@ -18,6 +19,7 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     addLunarCommands(commands);
     addCaseCommands(commands);
     addPlaceCommands(commands);
+    addSearchCommands(commands);
     addTopicCommands(commands);
     addTravelCommands(commands);
     return commands;

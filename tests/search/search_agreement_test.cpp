@@ -1,0 +1,75 @@
+// The candidate chart against the chart engine: for random moments of
+// 1900..2050 and random settings, the cells and leaders of the search's
+// chart equal those of the driver's rotating-plate hour chart, and the
+// pattern codes of the two charts are the same.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "calendar/day_arithmetic.hpp"
+#include "chart/hour_chart.hpp"
+#include "output/pattern_detector.hpp"
+#include "search/candidate_chart.hpp"
+
+namespace {
+
+using qimen::chart::ChartRecord;
+
+TEST(SearchAgreement, CandidateChartsEqualTheEngineHourChartsAndTheirPatterns) {
+    std::mt19937 random(20080503);
+    double first = qimen::calendar::julianDay({1900, 1, 1, 0, 0});
+    double last = qimen::calendar::julianDay({2050, 12, 31, 23, 59});
+    auto search = std::make_unique<ChartRecord>();
+    auto driver = std::make_unique<ChartRecord>();
+    for (int i = 0; i < 3000; ++i) {
+        long minutes = std::uniform_int_distribution<long>(0, static_cast<long>((last - first) * 1440))(random);
+        qimen::calendar::CivilDateTime m = qimen::calendar::dateFromJulianDay(first + minutes / 1440.0);
+        qimen::chart::ChartSettings settings;
+        settings.ju = static_cast<std::uint8_t>(random() % 2);
+        settings.zhifu = static_cast<std::uint8_t>(random() % 2);
+        settings.tianyi = static_cast<std::uint8_t>(random() % 2);
+        settings.angan = static_cast<std::uint8_t>(random() % 3);  // never read by the search
+        search->settings = settings;
+        driver->settings = settings;
+        driver->settings.pan = 0;
+
+        ASSERT_TRUE(qimen::search::layCandidateChart(*search, m, qimen::calendar::julianDay(m)));
+        qimen::chart::setChartMoment(*driver, m, m);
+        ASSERT_TRUE(qimen::chart::computeHourChart(*driver));
+
+        SCOPED_TRACE(::testing::Message() << m.year << '-' << m.month << '-' << m.day << ' ' << m.hour << ':'
+                                          << m.minute << " ju " << int(settings.ju) << " zhifu " << int(settings.zhifu)
+                                          << " tianyi " << int(settings.tianyi));
+        ASSERT_EQ(search->hourGZ, driver->hourGZ);
+        ASSERT_EQ(search->yangDun, driver->yangDun);
+        ASSERT_EQ(search->ju, driver->ju);
+        ASSERT_EQ(search->xunHead, driver->xunHead);
+        ASSERT_EQ(search->leaderStar, driver->leaderStar);
+        ASSERT_EQ(search->leaderDoor, driver->leaderDoor);
+        ASSERT_EQ(search->leaderStarPalace, driver->leaderStarPalace);
+        ASSERT_EQ(search->leaderDoorPalace, driver->leaderDoorPalace);
+        for (int c = 0; c < 9; ++c) {
+            const auto& a = search->cells[static_cast<std::size_t>(c)];
+            const auto& b = driver->cells[static_cast<std::size_t>(c)];
+            ASSERT_EQ(a.deity, b.deity) << c;
+            ASSERT_EQ(a.heavenStem, b.heavenStem) << c;
+            ASSERT_EQ(a.star, b.star) << c;
+            ASSERT_EQ(a.door, b.door) << c;
+            ASSERT_EQ(a.earthStem, b.earthStem) << c;
+            ASSERT_EQ(a.homeStar, b.homeStar) << c;
+        }
+
+        std::array<qimen::output::PalaceFindings, 9> mine{}, theirs{};
+        qimen::output::DetectOptions searchOptions;
+        searchOptions.score = false;
+        qimen::output::detectChartPatterns(*search, mine, searchOptions, qimen::output::CentreCell::Include);
+        qimen::output::detectChartPatterns(*driver, theirs, {}, qimen::output::CentreCell::Include);
+        for (int c = 0; c < 9; ++c) {
+            auto a = mine[static_cast<std::size_t>(c)].found();
+            auto b = theirs[static_cast<std::size_t>(c)].found();
+            ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << "cell " << c;
+        }
+    }
+}
+
+}  // namespace

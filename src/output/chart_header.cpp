@@ -62,8 +62,13 @@ void appendGregorianLine(std::string& out, const ChartRecord& record) {
 void appendTermInstant(std::string& out, int term, const calendar::TermInstant& instant) {
     const calendar::CivilDateTime& t = instant.time;
     out += chart::solarTermText(term);
-    out += ":" + std::to_string(t.month) + "-" + std::to_string(t.day) + " " + std::to_string(t.hour) + ":" +
-           std::to_string(t.minute) + " ";
+    // Appended piece by piece: a chained std::string sum here trips a false
+    // -Wrestrict warning of GCC 12.
+    for (auto [separator, value] : {std::pair{":", t.month}, {"-", t.day}, {" ", t.hour}, {":", t.minute}}) {
+        out += separator;
+        out += std::to_string(value);
+    }
+    out += " ";
 }
 
 // The month of the solar-term calendar (小寒 month 1 … 大雪 month 12) from the
@@ -153,6 +158,19 @@ std::string lunarLineText(const calendar::CivilDateTime& lunarDate, bool leapMon
     return out;
 }
 
+std::string pillarsLineText(const ChartRecord& record) {
+    std::string out = "干支:";
+    appendGanZhi(out, record.yearGZ);
+    out += "年 ";
+    appendGanZhi(out, record.monthGZ);
+    out += "月 ";
+    appendGanZhi(out, record.dayGZ);
+    out += "日 ";
+    appendGanZhi(out, record.hourGZ);
+    out += "时\r\n";
+    return out;
+}
+
 void appendHeader(ChartRecord& record) {
     std::string& out = record.chartText;
     out.assign(titleText(record.method));
@@ -163,15 +181,8 @@ void appendHeader(ChartRecord& record) {
     out += lunarLineText(record.lunarDate, record.leapMonth);
     if (record.method != ChartMethod::Year) appendTermLine(out, record);
 
-    out += "\r\n干支:";
-    appendGanZhi(out, record.yearGZ);
-    out += "年 ";
-    appendGanZhi(out, record.monthGZ);
-    out += "月 ";
-    appendGanZhi(out, record.dayGZ);
-    out += "日 ";
-    appendGanZhi(out, record.hourGZ);
-    out += "时\r\n";
+    out += "\r\n";
+    out += pillarsLineText(record);
     appendVoidLine(out, record);
 
     if (record.method == ChartMethod::Day || record.method == ChartMethod::SmallFlying) return;

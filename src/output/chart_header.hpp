@@ -35,6 +35,9 @@ struct DegreesMinutes {
 };
 DegreesMinutes degreesMinutes(double value);
 
+// The pillars line "干支:己卯年 丙子月 戊午日 壬子时" with its line break.
+std::string pillarsLineText(const chart::ChartRecord& record);
+
 // The lunar line "农历:丁亥年 十二月 廿九日 子时。" of a lunar date (year of
 // its first month, month 1..12, day 1..30, hour 0..23), without a line
 // break. The year's stem and branch follow the lunar year.

@@ -6,6 +6,7 @@
 #include "calendar/day_arithmetic.hpp"
 #include "chart/codes.hpp"
 #include "chart/vocabulary.hpp"
+#include "output/chart_header.hpp"
 
 namespace qimen::search {
 namespace {
@@ -110,15 +111,7 @@ std::string chartPrintout(const chart::ChartRecord& r) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "公历:%d年%d月%d日%d时%d分\r\n", m.year, m.month, m.day, m.hour, m.minute);
     std::string out = buffer;
-    out += "干支:";
-    appendPillar(out, r.yearGZ);
-    out += "年 ";
-    appendPillar(out, r.monthGZ);
-    out += "月 ";
-    appendPillar(out, r.dayGZ);
-    out += "日 ";
-    appendPillar(out, r.hourGZ);
-    out += "时\r\n";
+    out += output::pillarsLineText(r);
     out += r.yangDun ? "※阳" : "※阴";
     out += "遁";
     out += chart::numeralText(r.ju);

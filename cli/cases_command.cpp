@@ -202,8 +202,10 @@ public:
         std::filesystem::path root = preparedDataRoot();
         std::string className = class_;
         if (classOption_->count() == 0) {
+            // The first class of the list; a user with no classes yet gets
+            // the class the case dialogs show for a missing one.
             auto classes = cases::readClassList(root, cases::MissingClass::AsTemporary);
-            if (!classes.names.empty()) className = classes.names.front();
+            className = classes.names.empty() ? cases::kMissingClassName : classes.names.front();
         }
         if (className.empty()) throw CommandError("类别名不能为空");
         checkedGbkText(className, cases::kClassNameMax, "--class");

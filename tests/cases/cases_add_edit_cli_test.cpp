@@ -156,6 +156,12 @@ TEST_F(CasesAddEdit, ClassDefaultsToTheFirstOfTheClassListAndNotesToTheMemoText)
     EXPECT_EQ(j["notes"], "备注:");
 }
 
+TEST_F(CasesAddEdit, WithoutAnyClassTheCaseIsKeptAsTemporary) {
+    auto r = run(plus({"cases", "add"}, kChartInputs));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(show(0)["className"], "临时保存");
+}
+
 TEST_F(CasesAddEdit, ClassOfThirteenBytesIsTakenForOneCase) {
     auto r = run(plus({"cases", "add"}, plus(kChartInputs, {"--class", "六个汉字类别a"})));
     ASSERT_EQ(r.code, 0) << r.err;
@@ -195,7 +201,6 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedAdd{"EmptyName", {"--at", "2008-08-08 20:08", "--matter", "求财", "--class", "x"}, "姓名不能为空"},
         RefusedAdd{"EmptyMatter", {"--at", "2008-08-08 20:08", "--name", "张三", "--class", "x"}, "占问事宜不能为空"},
         RefusedAdd{"EmptyClass", plus(kChartInputs, {"--class", ""}), "类别名不能为空"},
-        RefusedAdd{"NoClassAndNoClassList", kChartInputs, "类别名不能为空"},
         RefusedAdd{"EmptyNotes", plus(kChartInputs, {"--class", "x", "--notes", ""}), "附加信息不能为空"},
         RefusedAdd{"ClassOver13Bytes", plus(kChartInputs, {"--class", "七个汉字的类别"}), ""},
         RefusedAdd{"NotesOver1001Bytes", plus(kChartInputs, {"--class", "x", "--notes", std::string(1002, 'n')}), ""},

@@ -250,6 +250,35 @@ TEST(KnowledgeTable, EveryTextConvertsToGbkWithinTheLimit) {
     }
 }
 
+// Characters of a UTF-8 text (code points).
+std::size_t characters(std::string_view text) {
+    std::size_t n = 0;
+    for (unsigned char c : text) n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+// The analyses skip short texts, and a reading must say something: stem and
+// door readings run to a full clause, descriptions and guides to several
+// sentences.
+TEST(KnowledgeTable, ReadingsHaveASensibleLength) {
+    for (const auto& [id, expected] : expectedTable()) {
+        std::string_view text = lookupText(static_cast<TextId>(id));
+        switch (expected.form) {
+            case Form::StemOverStem:
+            case Form::DoorOverDoor:
+            case Form::DoorOverStem:
+                EXPECT_GE(characters(text), 12u) << id;
+                break;
+            case Form::Description:
+            case Form::TopicGuide:
+                EXPECT_GE(countOf(text, "。"), 2u) << id << " should hold several sentences";
+                break;
+            default:
+                break;
+        }
+    }
+}
+
 TEST(KnowledgeTable, NoTwoRealTextsAreEqual) {
     std::map<std::string_view, TextId> seen;
     for (TextId id : builtInKnowledge().ids()) {

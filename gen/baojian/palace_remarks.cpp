@@ -43,7 +43,10 @@ std::string envoyRemark(const BaojianChart& c, int n) {
     static const char* const good[2] = {"，事机顺行", "，所谋易就"};
     static const char* const mid[2] = {"，事有迟速", "，进程平缓"};
     static const char* const bad[2] = {"，事多反复", "，所行多阻"};
-    return s + (q > 0 ? good : q < 0 ? bad : mid)[(n / 2) % 2];
+    // A pointer, not a conditional over the arrays themselves: GCC 12 at -O0
+    // with the sanitizers picked the wrong element from that form.
+    const char* const* pick = q > 0 ? good : q < 0 ? bad : mid;
+    return s + pick[(n / 2) % 2];
 }
 
 // The strongest pattern of each half: the palace with the highest (or

@@ -2,6 +2,7 @@
 #include "palace_remarks.hpp"
 
 #include "chart/vocabulary.hpp"
+#include "output/analysis_tables.hpp"
 #include "output/pattern_codes.hpp"
 
 namespace qimen::gen {
@@ -134,11 +135,9 @@ std::string patternList(const output::PalaceFindings& findings) {
 }
 
 std::string_view verdictOf(int scoreSum) {
-    if (scoreSum <= -15) return "大凶";
-    if (scoreSum <= -5) return "凶";
-    if (scoreSum <= 5) return "平";
-    if (scoreSum <= 14) return "吉";
-    return "大吉";
+    // The analysis's scale, in the quotation's single words.
+    static constexpr std::string_view kWords[5] = {"大凶", "凶", "平", "吉", "大吉"};
+    return kWords[output::verdictLevel(scoreSum) + 2];
 }
 
 std::string composePalaceRemarks(const BaojianChart& c, int n) {

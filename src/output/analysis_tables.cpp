@@ -15,12 +15,17 @@ std::string_view stateEntry(std::string_view stateText, int n) {
     return {};
 }
 
+int verdictLevel(int sum) {
+    if (sum <= -15) return -2;
+    if (sum <= -5) return -1;
+    if (sum <= 5) return 0;
+    if (sum <= 14) return 1;
+    return 2;
+}
+
 std::string_view verdictLine(int sum) {
-    if (sum <= -15) return "大凶。\r\n";
-    if (sum <= -5) return "凶。\r\n";
-    if (sum <= 5) return "平平。\r\n";
-    if (sum <= 14) return "吉。\r\n";
-    return "大吉。\r\n";
+    static constexpr std::string_view kLines[5] = {"大凶。\r\n", "凶。\r\n", "平平。\r\n", "吉。\r\n", "大吉。\r\n"};
+    return kLines[verdictLevel(sum) + 2];
 }
 
 }  // namespace qimen::output

@@ -36,6 +36,11 @@ constexpr int stateIndex(int thingElement, int monthElement) {
 // empty entry. The view points into `stateText`.
 std::string_view stateEntry(std::string_view stateText, int n);
 
+// The verdict step of a summed score: −2 at most −15, −1 for −14..−5, 0 for
+// −4..5, 1 for 6..14, 2 for 15 or more. Every verdict of the system (the
+// analysis and the composed quotation texts) uses this one scale.
+int verdictLevel(int sum);
+
 // The verdict line of a summed score, CR LF included: at most −15 "大凶。",
 // −14..−5 "凶。", −4..5 "平平。", 6..14 "吉。", 15 or more "大吉。".
 std::string_view verdictLine(int sum);

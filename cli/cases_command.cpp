@@ -19,6 +19,7 @@
 #include "files/file_io.hpp"
 #include "files/fixed_fields.hpp"
 #include "files/window_settings.hpp"
+#include "json_fields.hpp"
 #include "user_data.hpp"
 
 namespace qimen::cli {
@@ -39,11 +40,7 @@ json caseJson(std::int32_t n, const cases::CaseRecord& r, const std::filesystem:
     json j{{"id", n},
            {"askerName", r.askerName},
            {"className", r.className},
-           {"date", {{"year", calendar::userFromAstronomicalYear(r.date.year)},
-                     {"month", r.date.month},
-                     {"day", r.date.day},
-                     {"hour", r.date.hour},
-                     {"minute", r.date.minute}}},
+           {"date", momentJson(r.date)},
            {"dateText", cases::caseDateText(r)},
            {"lunarInput", r.lunarInput},
            {"leapMonth", r.leapMonth},

@@ -3,10 +3,10 @@
 // and the travel formula.
 #include <benchmark/benchmark.h>
 
-#include "chart/chart_driver.hpp"
-#include "output/analysis_chart.hpp"
-#include "output/knowledge_base.hpp"
-#include "output/travel_formula.hpp"
+#include "analysis/analysis_chart.hpp"
+#include "knowledge/knowledge_base.hpp"
+#include "search/travel_formula.hpp"
+#include "workflow/chart_driver.hpp"
 
 namespace {
 
@@ -21,10 +21,10 @@ chart::ChartRequest analysedRequest() {
     return request;
 }
 
-chart::ChartEnvironment environmentInto(output::StyledText& shown) {
-    chart::ChartEnvironment environment;
+workflow::ChartEnvironment environmentInto(render::StyledText& shown) {
+    workflow::ChartEnvironment environment;
     environment.dataRoot = "/nonexistent-qimen-root";  // the shipped settings
-    environment.showOutput = [&shown](output::StyledText&& text) { shown = std::move(text); };
+    environment.showOutput = [&shown](render::StyledText&& text) { shown = std::move(text); };
     return environment;
 }
 
@@ -33,10 +33,10 @@ chart::ChartEnvironment environmentInto(output::StyledText& shown) {
 void BM_WholeAnalysedHourChart(benchmark::State& state) {
     const chart::ChartRequest request = analysedRequest();
     auto record = std::make_unique<chart::ChartRecord>();
-    output::StyledText shown;
-    const chart::ChartEnvironment environment = environmentInto(shown);
+    render::StyledText shown;
+    const workflow::ChartEnvironment environment = environmentInto(shown);
     for (auto _ : state) {
-        chart::drawChart(*record, request, environment);
+        workflow::drawChart(*record, request, environment);
         benchmark::DoNotOptimize(shown.text.data());
     }
 }
@@ -46,11 +46,11 @@ BENCHMARK(BM_WholeAnalysedHourChart);
 // a few hundred knowledge-base lookups.
 void BM_FullAnalysisText(benchmark::State& state) {
     auto record = std::make_unique<chart::ChartRecord>();
-    output::StyledText shown;
-    chart::drawChart(*record, analysedRequest(), environmentInto(shown));
-    const output::TextSource source = [](output::TextId id) { return output::lookupText(id); };
+    render::StyledText shown;
+    workflow::drawChart(*record, analysedRequest(), environmentInto(shown));
+    const analysis::TextSource source = [](knowledge::TextId id) { return knowledge::lookupText(id); };
     for (auto _ : state) {
-        std::string text = output::composeAnalysis(*record, output::AnalysisVariant::Full, source);
+        std::string text = analysis::composeAnalysis(*record, analysis::AnalysisVariant::Full, source);
         benchmark::DoNotOptimize(text.data());
     }
 }
@@ -58,7 +58,7 @@ BENCHMARK(BM_FullAnalysisText);
 
 void BM_TravelFormula(benchmark::State& state) {
     for (auto _ : state) {
-        output::TravelFormulaResult result = output::travelFormula(2008, 8, 8, 20, 8);
+        search::TravelFormulaResult result = search::travelFormula(2008, 8, 8, 20, 8);
         benchmark::DoNotOptimize(result.number);
     }
 }

@@ -5,28 +5,28 @@
 #include "cases/chart_rich_text.hpp"
 #include "cases/rtf_reader.hpp"
 #include "cases/rtf_writer.hpp"
-#include "chart/chart_driver.hpp"
+#include "workflow/chart_driver.hpp"
 
 namespace {
 
 using namespace qimen;
 
-output::StyledText commentaryChart() {
+render::StyledText commentaryChart() {
     chart::ChartRequest request;
     request.inputDate = {2008, 8, 8, 20, 8};
     request.askerName = "张三";
     request.matter = "求财";
     chart::ChartRecord record;
-    output::StyledText shown;
-    chart::ChartEnvironment environment;
+    render::StyledText shown;
+    workflow::ChartEnvironment environment;
     environment.dataRoot = "/nonexistent-qimen-root";
-    environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
-    chart::drawChart(record, request, environment);
+    environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
+    workflow::drawChart(record, request, environment);
     return shown;
 }
 
 void BM_ChartTextToRichText(benchmark::State& state) {
-    output::StyledText chart = commentaryChart();
+    render::StyledText chart = commentaryChart();
     for (auto _ : state) benchmark::DoNotOptimize(cases::richTextFromChartOutput(chart, 12));
     state.counters["ranges"] = static_cast<double>(chart.ranges.size());
     state.counters["bytes"] = static_cast<double>(chart.text.size());

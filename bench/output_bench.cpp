@@ -3,14 +3,14 @@
 // the formatter alone.
 #include <benchmark/benchmark.h>
 
+#include "ansi_render.hpp"
 #include "calendar/day_arithmetic.hpp"
 #include "calendar/lunar_calendar.hpp"
 #include "chart/chart.hpp"
-#include "chart/chart_driver.hpp"
-#include "output/ansi_render.hpp"
-#include "output/chart_header.hpp"
-#include "output/chart_output.hpp"
-#include "output/rotating_grid.hpp"
+#include "render/chart_header.hpp"
+#include "render/chart_output.hpp"
+#include "render/rotating_grid.hpp"
+#include "workflow/chart_driver.hpp"
 
 namespace {
 
@@ -28,12 +28,12 @@ chart::ChartRequest benchRequest() {
 const std::filesystem::path kNoRoot = "/nonexistent-qimen-root";
 
 // One chart run's styled text, its record left laid.
-output::StyledText hourChartText(chart::ChartRecord& record, const chart::ChartRequest& request) {
-    output::StyledText shown;
-    chart::ChartEnvironment environment;
+render::StyledText hourChartText(chart::ChartRecord& record, const chart::ChartRequest& request) {
+    render::StyledText shown;
+    workflow::ChartEnvironment environment;
     environment.dataRoot = kNoRoot;
-    environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
-    chart::drawChart(record, request, environment);
+    environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
+    workflow::drawChart(record, request, environment);
     return shown;
 }
 
@@ -42,12 +42,12 @@ output::StyledText hourChartText(chart::ChartRecord& record, const chart::ChartR
 void BM_HourChartRequestToStyledText(benchmark::State& state) {
     chart::ChartRequest request = benchRequest();
     chart::ChartRecord record;
-    output::StyledText shown;
-    chart::ChartEnvironment environment;
+    render::StyledText shown;
+    workflow::ChartEnvironment environment;
     environment.dataRoot = kNoRoot;
-    environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
+    environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
     for (auto _ : state) {
-        benchmark::DoNotOptimize(chart::drawChart(record, request, environment));
+        benchmark::DoNotOptimize(workflow::drawChart(record, request, environment));
         benchmark::DoNotOptimize(shown);
     }
 }
@@ -55,18 +55,18 @@ BENCHMARK(BM_HourChartRequestToStyledText);
 
 void BM_FormatterOnly(benchmark::State& state) {
     chart::ChartRecord laid;
-    output::StyledText text = hourChartText(laid, benchRequest());
+    render::StyledText text = hourChartText(laid, benchRequest());
     for (auto _ : state) {
         laid.chartText = text.text;
-        benchmark::DoNotOptimize(output::formatChartOutput(laid, kNoRoot));
+        benchmark::DoNotOptimize(render::formatChartOutput(laid, kNoRoot));
     }
 }
 BENCHMARK(BM_FormatterOnly);
 
 void BM_AnsiRender(benchmark::State& state) {
     chart::ChartRecord laid;
-    output::StyledText text = hourChartText(laid, benchRequest());
-    for (auto _ : state) benchmark::DoNotOptimize(output::renderAnsi(text));
+    render::StyledText text = hourChartText(laid, benchRequest());
+    for (auto _ : state) benchmark::DoNotOptimize(cli::renderAnsi(text));
 }
 BENCHMARK(BM_AnsiRender);
 

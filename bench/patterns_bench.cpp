@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "chart/rotating_layout.hpp"
-#include "output/pattern_detector.hpp"
+#include "patterns/pattern_detector.hpp"
 
 namespace {
 
@@ -36,12 +36,12 @@ const std::vector<chart::ChartRecord>& allRotatingCharts() {
     return charts;
 }
 
-void runNineCells(benchmark::State& state, output::DetectOptions options, output::CentreCell centre) {
+void runNineCells(benchmark::State& state, patterns::DetectOptions options, patterns::CentreCell centre) {
     const auto& charts = allRotatingCharts();
-    std::array<output::PalaceFindings, 9> findings;
+    std::array<patterns::PalaceFindings, 9> findings;
     std::size_t i = 0;
     for (auto _ : state) {
-        output::detectChartPatterns(charts[i++ % charts.size()], findings, options, centre);
+        patterns::detectChartPatterns(charts[i++ % charts.size()], findings, options, centre);
         benchmark::DoNotOptimize(findings);
         benchmark::ClobberMemory();
     }
@@ -49,29 +49,29 @@ void runNineCells(benchmark::State& state, output::DetectOptions options, output
 
 // The comprehensive analysis: eight outer cells, score and both halves.
 void BM_DetectPatterns_AnalysisEightCells(benchmark::State& state) {
-    runNineCells(state, {}, output::CentreCell::Skip);
+    runNineCells(state, {}, patterns::CentreCell::Skip);
 }
 BENCHMARK(BM_DetectPatterns_AnalysisEightCells);
 
 // Everything on, all nine cells.
 void BM_DetectPatterns_AllNineCells(benchmark::State& state) {
-    runNineCells(state, {}, output::CentreCell::Include);
+    runNineCells(state, {}, patterns::CentreCell::Include);
 }
 BENCHMARK(BM_DetectPatterns_AllNineCells);
 
 // The time search: nine cells, no score, both halves / one half.
 void BM_DetectPatterns_SearchBothHalves(benchmark::State& state) {
-    runNineCells(state, {.score = false, .auspicious = true, .inauspicious = true}, output::CentreCell::Include);
+    runNineCells(state, {.score = false, .auspicious = true, .inauspicious = true}, patterns::CentreCell::Include);
 }
 BENCHMARK(BM_DetectPatterns_SearchBothHalves);
 
 void BM_DetectPatterns_SearchAuspiciousOnly(benchmark::State& state) {
-    runNineCells(state, {.score = false, .auspicious = true, .inauspicious = false}, output::CentreCell::Include);
+    runNineCells(state, {.score = false, .auspicious = true, .inauspicious = false}, patterns::CentreCell::Include);
 }
 BENCHMARK(BM_DetectPatterns_SearchAuspiciousOnly);
 
 void BM_DetectPatterns_SearchInauspiciousOnly(benchmark::State& state) {
-    runNineCells(state, {.score = false, .auspicious = false, .inauspicious = true}, output::CentreCell::Include);
+    runNineCells(state, {.score = false, .auspicious = false, .inauspicious = true}, patterns::CentreCell::Include);
 }
 BENCHMARK(BM_DetectPatterns_SearchInauspiciousOnly);
 

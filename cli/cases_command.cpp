@@ -13,7 +13,6 @@
 #include "cases/chart_rich_text.hpp"
 #include "cases/class_list.hpp"
 #include "cases/rtf_writer.hpp"
-#include "chart/chart_driver.hpp"
 #include "chart_request_options.hpp"
 #include "date_argument.hpp"
 #include "files/file_io.hpp"
@@ -21,6 +20,7 @@
 #include "files/window_settings.hpp"
 #include "json_fields.hpp"
 #include "user_data.hpp"
+#include "workflow/chart_driver.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -210,17 +210,17 @@ public:
         if (notes.empty()) throw CommandError("附加信息不能为空");
         cases::CaseRecordImage image = encodedOrError(caseFromRequest(request, className, notes));
 
-        std::optional<output::StyledText> shown;
-        chart::ChartEnvironment environment;
+        std::optional<render::StyledText> shown;
+        workflow::ChartEnvironment environment;
         environment.dataRoot = root;
         environment.adjustSettings = inputs_.settingsAdjustment();
-        environment.showOutput = [&](output::StyledText&& text) { shown = std::move(text); };
+        environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
         auto record = std::make_unique<chart::ChartRecord>();
-        if (!chart::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+        if (!workflow::drawChart(*record, request, environment)) throw CommandError(record->errorText);
 
         auto pane = files::readWindowSettings(root).settings;
         std::string rtf = cases::writeRtf(
-            cases::richTextFromChartOutput(shown.value_or(output::StyledText{}), static_cast<int>(pane.fontSize)),
+            cases::richTextFromChartOutput(shown.value_or(render::StyledText{}), static_cast<int>(pane.fontSize)),
             pane.fontName);
 
         auto store = openStore();

@@ -6,13 +6,13 @@
 
 #include <nlohmann/json.hpp>
 
-#include "chart/chart_driver.hpp"
+#include "ansi_render.hpp"
 #include "chart_json.hpp"
 #include "chart_request_options.hpp"
-#include "output/ansi_render.hpp"
-#include "text/gbk.hpp"
 #include "terminal_text.hpp"
+#include "text/gbk.hpp"
 #include "user_data.hpp"
+#include "workflow/chart_driver.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -35,15 +35,15 @@ public:
     int run(CommandContext& context) override {
         chart::ChartRequest request = inputs_.request(context);
 
-        std::optional<output::StyledText> styled;
-        chart::ChartEnvironment environment;
+        std::optional<render::StyledText> styled;
+        workflow::ChartEnvironment environment;
         environment.dataRoot = preparedDataRoot();
         environment.adjustSettings = inputs_.settingsAdjustment();
-        environment.showOutput = [&](output::StyledText&& text) { styled = std::move(text); };
+        environment.showOutput = [&](render::StyledText&& text) { styled = std::move(text); };
 
         auto record = std::make_unique<chart::ChartRecord>();
-        if (!chart::drawChart(*record, request, environment)) throw CommandError(record->errorText);
-        output::StyledText shown = styled.value_or(output::StyledText{});
+        if (!workflow::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+        render::StyledText shown = styled.value_or(render::StyledText{});
 
         if (json_) {
             nlohmann::json j = chartRecordJson(*record);
@@ -53,7 +53,7 @@ public:
         } else if (gbk_) {
             context.out << text::utf8ToGbk(shown.text);
         } else if (color_) {
-            context.out << withoutCarriageReturns(output::renderAnsi(shown));
+            context.out << withoutCarriageReturns(cli::renderAnsi(shown));
         } else {
             context.out << withoutCarriageReturns(shown.text);
         }

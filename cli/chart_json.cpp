@@ -3,12 +3,12 @@
 
 #include <cstdio>
 
+#include "analysis/analysis_chart.hpp"
+#include "analysis/analysis_tables.hpp"
 #include "chart/codes.hpp"
 #include "chart/display_layouts.hpp"
 #include "json_fields.hpp"
-#include "output/analysis_chart.hpp"
-#include "output/analysis_tables.hpp"
-#include "output/pattern_codes.hpp"
+#include "patterns/pattern_codes.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -49,19 +49,19 @@ const char* methodName(chart::ChartMethod method) {
 // The scored findings of a chart that carries an analysis: per outer cell
 // its pattern codes with names and its score; the total and the verdict.
 void addAnalysis(json& j, const chart::ChartRecord& r) {
-    std::optional<output::AnalysisVariant> variant = output::analysisVariantOf(r);
+    std::optional<analysis::AnalysisVariant> variant = analysis::analysisVariantOf(r);
     if (!variant) return;
-    output::ChartScore score = output::scoreChart(r, *variant);
+    analysis::ChartScore score = analysis::scoreChart(r, *variant);
     for (int g = 0; g < 9; ++g) {
         if (g == chart::kCentreCell) continue;
-        const output::PalaceFindings& findings = score.findings[static_cast<std::size_t>(g)];
+        const patterns::PalaceFindings& findings = score.findings[static_cast<std::size_t>(g)];
         json patterns = json::array();
-        for (output::PatternCode code : findings.found())
-            patterns.push_back(json{{"code", code}, {"name", output::patternName(code)}});
+        for (knowledge::PatternCode code : findings.found())
+            patterns.push_back(json{{"code", code}, {"name", patterns::patternName(code)}});
         j["cells"][static_cast<std::size_t>(g)]["patterns"] = patterns;
         j["cells"][static_cast<std::size_t>(g)]["score"] = findings.score;
     }
-    std::string verdict(output::verdictLine(score.total));
+    std::string verdict(analysis::verdictLine(score.total));
     verdict.resize(verdict.size() - std::string_view("。\r\n").size());
     j["analysis"] = json{{"total", score.total}, {"verdict", verdict}, {"fiveNonMeeting", score.fiveNonMeeting}};
 }
@@ -110,7 +110,7 @@ json chartRecordJson(const chart::ChartRecord& r) {
     return j;
 }
 
-json styledTextJson(const output::StyledText& styled) {
+json styledTextJson(const render::StyledText& styled) {
     json ranges = json::array();
     for (const auto& range : styled.ranges) {
         json r{{"start", range.charStart}, {"length", range.charLength}, {"bold", range.bold},

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "chart/chart_record.hpp"
-#include "output/styled_text.hpp"
+#include "render/styled_text.hpp"
 
 namespace qimen::cli {
 
@@ -15,6 +15,6 @@ namespace qimen::cli {
 nlohmann::json chartRecordJson(const chart::ChartRecord& record);
 
 // The chart text and its styled ranges (character offsets).
-nlohmann::json styledTextJson(const output::StyledText& styled);
+nlohmann::json styledTextJson(const render::StyledText& styled);
 
 }  // namespace qimen::cli

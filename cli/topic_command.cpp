@@ -4,12 +4,12 @@
 #include "topic_command.hpp"
 
 
-#include "chart/chart_driver.hpp"
+#include "analysis/topic_judge.hpp"
 #include "chart_request_options.hpp"
-#include "output/topic_judge.hpp"
-#include "text/gbk.hpp"
 #include "terminal_text.hpp"
+#include "text/gbk.hpp"
 #include "user_data.hpp"
+#include "workflow/chart_driver.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -28,17 +28,17 @@ public:
     }
 
     int run(CommandContext& context) override {
-        int topic = output::topicOfName(topic_);
+        int topic = analysis::topicOfName(topic_);
         if (topic < 0) throw CommandError("the topic is one of 求财 婚姻 疾病 工作 考试 诉讼 天气, not \"" + topic_ + "\"");
         chart::ChartRequest request = inputs_.request(context);
-        chart::ChartEnvironment environment;
+        workflow::ChartEnvironment environment;
         environment.dataRoot = preparedDataRoot();
         environment.adjustSettings = inputs_.settingsAdjustment();
         auto record = std::make_unique<chart::ChartRecord>();
         record->writeOutput = false;  // only the judge's answer is shown
-        if (!chart::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+        if (!workflow::drawChart(*record, request, environment)) throw CommandError(record->errorText);
 
-        output::TopicJudge judge(environment.dataRoot);
+        analysis::TopicJudge judge(environment.dataRoot);
         judge.takeSnapshot(*record);
         std::string guide;
         if (!judge.judgeTopic(topic, guide)) throw CommandError(judge.errorText());

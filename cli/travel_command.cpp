@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "output/travel_formula.hpp"
+#include "search/travel_formula.hpp"
 #include "text/gbk.hpp"
 
 namespace qimen::cli {
@@ -29,8 +29,8 @@ public:
         // that do not exist and years outside its range, with its own text.
         if (std::sscanf(moment_.c_str(), "%5d-%2d-%2d %2d:%2d%c", &year, &month, &day, &hour, &minute, &tail) != 5)
             throw CommandError("the moment is \"YYYY-MM-DD HH:MM\", not \"" + moment_ + "\"");
-        output::TravelFormulaResult result =
-            output::travelFormula(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
+        search::TravelFormulaResult result =
+            search::travelFormula(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
                                   static_cast<std::int16_t>(day), static_cast<std::int16_t>(hour),
                                   static_cast<std::int16_t>(minute));
         if (!result.text) throw CommandError(result.errorText);

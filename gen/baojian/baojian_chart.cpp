@@ -43,7 +43,7 @@ chart::ChartRecord layBaojianChart(const BaojianKey& key) {
 BaojianChart analyseBaojianChart(const BaojianKey& key) {
     BaojianChart chart;
     chart.record = layBaojianChart(key);
-    output::detectChartPatterns(chart.record, chart.findings);
+    patterns::detectChartPatterns(chart.record, chart.findings);
     for (int g = 0; g < 9; ++g)
         if (g != chart::kCentreCell) chart.scoreSum += chart.found(g).score;
     return chart;

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "chart/chart_record.hpp"
-#include "output/pattern_detector.hpp"
+#include "patterns/pattern_detector.hpp"
 
 namespace qimen::gen {
 
@@ -20,7 +20,7 @@ struct BaojianKey {
     int ju = 1;           // 1..9
 };
 
-// n = 0..1079 → its key, the inverse of output::baojianIds: n runs yin ju
+// n = 0..1079 → its key, the inverse of knowledge::baojianIds: n runs yin ju
 // 1..9, then yang ju 1..9, within each hour, hours within each group.
 BaojianKey baojianKeyOf(int n);
 
@@ -40,7 +40,7 @@ chart::ChartRecord layBaojianChart(const BaojianKey& key);
 // carries it (天禽 and the centre's heaven stem ride with 天芮).
 struct BaojianChart {
     chart::ChartRecord record;
-    std::array<output::PalaceFindings, 9> findings{};  // slot 4 (centre) empty
+    std::array<patterns::PalaceFindings, 9> findings{};  // slot 4 (centre) empty
     int scoreSum = 0;                                  // the eight outer scores
 
     int cellOfDoor(chart::Door door) const;
@@ -54,7 +54,7 @@ struct BaojianChart {
     // The cell of the branch's palace mark (亥 and 子 … by kCellOfBranch).
     int cellOfBranch(calendar::BranchCode branch) const;
     const chart::PalaceCell& cell(int g) const { return record.cells[static_cast<std::size_t>(g)]; }
-    const output::PalaceFindings& found(int g) const { return findings[static_cast<std::size_t>(g)]; }
+    const patterns::PalaceFindings& found(int g) const { return findings[static_cast<std::size_t>(g)]; }
 };
 
 BaojianChart analyseBaojianChart(const BaojianKey& key);

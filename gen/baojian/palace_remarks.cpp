@@ -1,9 +1,9 @@
 // The first 御定奇门宝鉴 text: palace lines and the judgement.
 #include "palace_remarks.hpp"
 
+#include "analysis/analysis_tables.hpp"
 #include "chart/vocabulary.hpp"
-#include "output/analysis_tables.hpp"
-#include "output/pattern_codes.hpp"
+#include "patterns/pattern_codes.hpp"
 
 namespace qimen::gen {
 
@@ -54,17 +54,17 @@ std::string envoyRemark(const BaojianChart& c, int n) {
 // lowest) score that holds one, its first code of that half.
 std::string decisivePatterns(const BaojianChart& c) {
     int bestCell = -1, worstCell = -1;
-    output::PatternCode best = 0, worst = 0;
+    knowledge::PatternCode best = 0, worst = 0;
     for (int g : kRemarkPalaceCells) {
         const auto& f = c.found(g);
         for (auto code : f.found()) {
-            if (output::isAuspiciousPattern(code)) {
+            if (patterns::isAuspiciousPattern(code)) {
                 if (bestCell < 0 || f.score > c.found(bestCell).score) bestCell = g, best = code;
                 break;
             }
         }
         for (auto code : f.found()) {
-            if (output::isInauspiciousPattern(code)) {
+            if (patterns::isInauspiciousPattern(code)) {
                 if (worstCell < 0 || f.score < c.found(worstCell).score) worstCell = g, worst = code;
                 break;
             }
@@ -72,11 +72,11 @@ std::string decisivePatterns(const BaojianChart& c) {
     }
     std::string s;
     if (bestCell >= 0)
-        s += "吉以" + std::string(palaceOf(bestCell)) + "宫" + std::string(output::patternName(best)) + "为重";
+        s += "吉以" + std::string(palaceOf(bestCell)) + "宫" + std::string(patterns::patternName(best)) + "为重";
     else
         s += "八宫不见吉格";
     if (worstCell >= 0)
-        s += "，凶以" + std::string(palaceOf(worstCell)) + "宫" + std::string(output::patternName(worst)) + "为忌";
+        s += "，凶以" + std::string(palaceOf(worstCell)) + "宫" + std::string(patterns::patternName(worst)) + "为忌";
     else
         s += "，亦无凶格相犯";
     return s;
@@ -121,11 +121,11 @@ std::string closingRemark(std::string_view verdict, int n) {
 
 }  // namespace
 
-std::string patternList(const output::PalaceFindings& findings) {
+std::string patternList(const patterns::PalaceFindings& findings) {
     std::string s;
     std::string_view previous;
     for (auto code : findings.found()) {
-        std::string_view name = output::patternName(code);
+        std::string_view name = patterns::patternName(code);
         if (name == previous) continue;
         if (!s.empty()) s += "、";
         s += name;
@@ -137,7 +137,7 @@ std::string patternList(const output::PalaceFindings& findings) {
 std::string_view verdictOf(int scoreSum) {
     // The analysis's scale, in the quotation's single words.
     static constexpr std::string_view kWords[5] = {"大凶", "凶", "平", "吉", "大吉"};
-    return kWords[output::verdictLevel(scoreSum) + 2];
+    return kWords[analysis::verdictLevel(scoreSum) + 2];
 }
 
 std::string composePalaceRemarks(const BaojianChart& c, int n) {

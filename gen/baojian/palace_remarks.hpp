@@ -15,7 +15,7 @@ inline constexpr std::array<int, 8> kRemarkPalaceCells = {8, 7, 6, 3, 0, 1, 2, 5
 // The patterns of one palace as its line prints them: the names in the
 // detector's order joined by "、"; a name equal to the one before it (丙奇逢鼠
 // over 戊 and over 庚 in one palace) is printed once. Empty when none.
-std::string patternList(const output::PalaceFindings& findings);
+std::string patternList(const patterns::PalaceFindings& findings);
 
 // The verdict word of the chart by the sum of the eight palace scores, on
 // the scale of the comprehensive analysis: 大凶 (≤ −15), 凶 (−14..−5),

@@ -26,7 +26,7 @@ int halfPointsOf(int points) { return 2 * std::clamp(points, kMinPoints, kMaxPoi
 
 }  // namespace
 
-RichText richTextFromChartOutput(const output::StyledText& chart, int paneFontPoints) {
+RichText richTextFromChartOutput(const render::StyledText& chart, int paneFontPoints) {
     const std::string& text = chart.text;
     RichText rich;
     rich.text = text;

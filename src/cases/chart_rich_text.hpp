@@ -4,7 +4,7 @@
 #pragma once
 
 #include "cases/rich_text.hpp"
-#include "output/styled_text.hpp"
+#include "render/styled_text.hpp"
 
 namespace qimen::cases {
 
@@ -23,6 +23,6 @@ inline constexpr int kTwipsPerIndentUnit = 15;
 // past the end of the text are cut there. Equal neighbouring runs are merged
 // and no run is made for text in the default style TextStyle{}. The indent
 // becomes firstLineIndent (kTwipsPerIndentUnit twips each).
-RichText richTextFromChartOutput(const output::StyledText& chart, int paneFontPoints);
+RichText richTextFromChartOutput(const render::StyledText& chart, int paneFontPoints);
 
 }  // namespace qimen::cases

@@ -2,7 +2,7 @@
 #include "search/condition_matcher.hpp"
 
 #include "chart/codes.hpp"
-#include "output/pattern_codes.hpp"
+#include "patterns/pattern_codes.hpp"
 
 namespace qimen::search {
 namespace {
@@ -25,7 +25,7 @@ int positionGroup(int counter, std::uint8_t all, std::uint8_t count) {
 }  // namespace
 
 ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart,
-                      std::array<output::PalaceFindings, 9>& scratch) {
+                      std::array<patterns::PalaceFindings, 9>& scratch) {
     ChartTally tally;
     for (int cell = 0; cell < 9; ++cell) {
         const chart::PalaceCell& pc = chart.cells[static_cast<std::size_t>(cell)];
@@ -43,23 +43,23 @@ ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart
     }
 
     if (c.goodPatternCount == 0 && c.badPatternCount == 0) return tally;
-    output::DetectOptions options;
+    patterns::DetectOptions options;
     options.score = false;
     options.auspicious = c.goodPatternCount != 0;
     options.inauspicious = c.badPatternCount != 0;
-    output::detectChartPatterns(chart, scratch, options, output::CentreCell::Include);
+    patterns::detectChartPatterns(chart, scratch, options, patterns::CentreCell::Include);
     std::array<bool, kGoodPatterns> goodSeen{};
     std::array<bool, kBadPatterns> badSeen{};
-    for (const output::PalaceFindings& findings : scratch) {
-        for (output::PatternCode code : findings.found()) {
-            if (output::isAuspiciousPattern(code)) {
+    for (const patterns::PalaceFindings& findings : scratch) {
+        for (knowledge::PatternCode code : findings.found()) {
+            if (patterns::isAuspiciousPattern(code)) {
                 auto k = static_cast<std::size_t>(code);
                 if (c.goodPattern[k] == 1 && !goodSeen[k]) {
                     goodSeen[k] = true;
                     ++tally.goodFound;
                 }
-            } else if (output::isInauspiciousPattern(code)) {
-                auto k = static_cast<std::size_t>(code - output::kInauspiciousBase);
+            } else if (patterns::isInauspiciousPattern(code)) {
+                auto k = static_cast<std::size_t>(code - patterns::kInauspiciousBase);
                 if (c.badPattern[k] == 1 && !badSeen[k]) {
                     badSeen[k] = true;
                     ++tally.badFound;
@@ -90,7 +90,7 @@ int satisfiedGroupCount(const SearchConditions& c, const chart::ChartRecord& cha
 }
 
 bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart,
-                 std::array<output::PalaceFindings, 9>& scratch) {
+                 std::array<patterns::PalaceFindings, 9>& scratch) {
     if (activeGroups == 0) return true;
     int s = satisfiedGroupCount(c, chart, tallyChart(c, chart, scratch));
     return c.allRequired != 0 ? s == activeGroups : s > 0;

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "chart/chart_record.hpp"
-#include "output/pattern_detector.hpp"
+#include "patterns/pattern_detector.hpp"
 #include "search/search_conditions.hpp"
 
 namespace qimen::search {
@@ -27,7 +27,7 @@ struct ChartTally {
 // nothing. Stems outside 0..9 other than 甲 and deities or doors of the
 // centre never match.
 ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart,
-                      std::array<output::PalaceFindings, 9>& scratch);
+                      std::array<patterns::PalaceFindings, 9>& scratch);
 
 // S: how many active groups the chart satisfies, from its tally and its
 // leader fields.
@@ -37,6 +37,6 @@ int satisfiedGroupCount(const SearchConditions& conditions, const chart::ChartRe
 // with allRequired every active group must hold (S = G); otherwise one does
 // (S > 0).
 bool chartPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart,
-                 std::array<output::PalaceFindings, 9>& scratch);
+                 std::array<patterns::PalaceFindings, 9>& scratch);
 
 }  // namespace qimen::search

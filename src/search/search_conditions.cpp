@@ -1,7 +1,7 @@
 // Group counting and the pattern names of the condition lists.
 #include "search/search_conditions.hpp"
 
-#include "output/pattern_codes.hpp"
+#include "patterns/pattern_codes.hpp"
 
 namespace qimen::search {
 
@@ -14,8 +14,8 @@ int activeGroupCount(const SearchConditions& c) {
     return groups;
 }
 
-std::string_view goodPatternName(int index) { return output::patternName(index); }
+std::string_view goodPatternName(int index) { return patterns::patternName(index); }
 
-std::string_view badPatternName(int index) { return output::patternName(output::kInauspiciousBase + index); }
+std::string_view badPatternName(int index) { return patterns::patternName(patterns::kInauspiciousBase + index); }
 
 }  // namespace qimen::search

@@ -55,7 +55,7 @@ private:
     const SearchConditions& conditions_;
     int groups_;
     chart::ChartRecord record_;
-    std::array<output::PalaceFindings, 9> scratch_{};
+    std::array<patterns::PalaceFindings, 9> scratch_{};
 };
 
 // Evaluates blocks of candidates on worker threads, in block order as far

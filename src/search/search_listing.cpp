@@ -6,7 +6,7 @@
 #include "calendar/day_arithmetic.hpp"
 #include "chart/codes.hpp"
 #include "chart/vocabulary.hpp"
-#include "output/chart_header.hpp"
+#include "render/chart_header.hpp"
 
 namespace qimen::search {
 namespace {
@@ -111,7 +111,7 @@ std::string chartPrintout(const chart::ChartRecord& r) {
     char buffer[96];
     std::snprintf(buffer, sizeof buffer, "公历:%d年%d月%d日%d时%d分\r\n", m.year, m.month, m.day, m.hour, m.minute);
     std::string out = buffer;
-    out += output::pillarsLineText(r);
+    out += render::pillarsLineText(r);
     out += r.yangDun ? "※阳" : "※阴";
     out += "遁";
     out += chart::numeralText(r.ju);

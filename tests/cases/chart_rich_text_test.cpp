@@ -10,8 +10,8 @@
 namespace qimen::cases {
 namespace {
 
-using output::StyledRange;
-using output::StyledText;
+using render::StyledRange;
+using render::StyledText;
 
 constexpr std::uint32_t kRed = 0xFF0000;
 constexpr std::uint32_t kBlue = 0x0000FF;

@@ -7,7 +7,7 @@
 
 #include "../files/temp_data_root.hpp"
 #include "cli_app.hpp"
-#include "output/knowledge_base.hpp"
+#include "knowledge/knowledge_base.hpp"
 
 namespace {
 
@@ -37,8 +37,8 @@ std::string withoutCr(std::string_view text) {
 TEST_F(AnalysisCommands, TopicPrintsBothHalvesOfTheGuideForAnHourChart) {
     CommandRun r = run({"topic", "天气"});
     ASSERT_EQ(r.code, 0) << r.err;
-    std::string guide = withoutCr(std::string(qimen::output::lookupText(3112)) +
-                                  std::string(qimen::output::lookupText(3113)));
+    std::string guide = withoutCr(std::string(qimen::knowledge::lookupText(3112)) +
+                                  std::string(qimen::knowledge::lookupText(3113)));
     EXPECT_EQ(r.out.substr(0, guide.size()), guide);
     EXPECT_TRUE(std::filesystem::exists(root_.dat() / "syscus.dat"));
 }

@@ -13,8 +13,8 @@
 #include "baojian_file.hpp"
 #include "calendar/ganzhi.hpp"
 #include "chart/vocabulary.hpp"
-#include "output/knowledge_base.hpp"
-#include "output/pattern_codes.hpp"
+#include "knowledge/knowledge_base.hpp"
+#include "patterns/pattern_codes.hpp"
 #include "text/gbk.hpp"
 
 namespace {
@@ -64,8 +64,8 @@ TEST(BaojianFile, CommittedFileIsWhatTheGeneratorWrites) {
 
 TEST(BaojianFile, CompiledTextsAreTheComposedOnes) {
     for (int n = 0; n < kBaojianChartCount; n += 37) {
-        EXPECT_EQ(output::lookupText(static_cast<output::TextId>(100 + 2 * n)), allTexts()[n].remarks) << n;
-        EXPECT_EQ(output::lookupText(static_cast<output::TextId>(101 + 2 * n)), allTexts()[n].readings) << n;
+        EXPECT_EQ(knowledge::lookupText(static_cast<knowledge::TextId>(100 + 2 * n)), allTexts()[n].remarks) << n;
+        EXPECT_EQ(knowledge::lookupText(static_cast<knowledge::TextId>(101 + 2 * n)), allTexts()[n].readings) << n;
     }
 }
 
@@ -84,7 +84,7 @@ TEST(BaojianCharts, EveryChartIsAddressedByItsOwnIds) {
     for (int n = 0; n < kBaojianChartCount; ++n) {
         BaojianKey key = baojianKeyOf(n);
         chart::ChartRecord r = layBaojianChart(key);
-        auto ids = output::baojianIds(calendar::stemOf(r.dayGZ), calendar::branchOf(r.hourGZ), r.yangDun, r.ju);
+        auto ids = knowledge::baojianIds(calendar::stemOf(r.dayGZ), calendar::branchOf(r.hourGZ), r.yangDun, r.ju);
         ASSERT_EQ(ids.first, 100 + 2 * n) << n;
         EXPECT_EQ(r.yangDun, key.yangDun);
         EXPECT_EQ(r.ju, key.ju);
@@ -106,7 +106,7 @@ TEST(BaojianTexts, PalaceLinesListExactlyTheDetectorsPatterns) {
             ASSERT_EQ(palaceOf(cell), palaces[p]);
             std::vector<std::string> expected;
             for (auto code : c.found(cell).found()) {
-                std::string name(output::patternName(code));
+                std::string name(patterns::patternName(code));
                 if (expected.empty() || expected.back() != name) expected.push_back(name);
             }
             EXPECT_EQ(splitNames(lines[p].substr(head.size())), expected) << lines[p];

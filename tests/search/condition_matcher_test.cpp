@@ -20,7 +20,7 @@ std::unique_ptr<ChartRecord> laid(qimen::calendar::CivilDateTime m) {
 }
 
 bool passes(const SearchConditions& c, const ChartRecord& r) {
-    std::array<qimen::output::PalaceFindings, 9> scratch{};
+    std::array<qimen::patterns::PalaceFindings, 9> scratch{};
     return qimen::search::chartPasses(c, qimen::search::activeGroupCount(c), r, scratch);
 }
 
@@ -167,8 +167,8 @@ TEST(ConditionPatterns, AvoidAllPassesOnlyChartsWithoutTheTickedPatternsInAnyCel
     int passedAll = 0, passedSome = 0;
     for (int k = 0; k < 84; ++k) {
         auto r = laid({2011, 3, static_cast<std::int16_t>(1 + k / 12), static_cast<std::int16_t>(2 * (k % 12)), 0});
-        std::array<qimen::output::PalaceFindings, 9> f{};
-        qimen::output::detectChartPatterns(*r, f, {}, qimen::output::CentreCell::Include);
+        std::array<qimen::patterns::PalaceFindings, 9> f{};
+        qimen::patterns::detectChartPatterns(*r, f, {}, qimen::patterns::CentreCell::Include);
         bool da = false, xing = false;
         for (const auto& cell : f) {
             da = da || cell.contains(10005);

@@ -8,7 +8,7 @@
 
 #include "calendar/day_arithmetic.hpp"
 #include "chart/hour_chart.hpp"
-#include "output/pattern_detector.hpp"
+#include "patterns/pattern_detector.hpp"
 #include "search/candidate_chart.hpp"
 
 namespace {
@@ -59,11 +59,11 @@ TEST(SearchAgreement, CandidateChartsEqualTheEngineHourChartsAndTheirPatterns) {
             ASSERT_EQ(a.homeStar, b.homeStar) << c;
         }
 
-        std::array<qimen::output::PalaceFindings, 9> mine{}, theirs{};
-        qimen::output::DetectOptions searchOptions;
+        std::array<qimen::patterns::PalaceFindings, 9> mine{}, theirs{};
+        qimen::patterns::DetectOptions searchOptions;
         searchOptions.score = false;
-        qimen::output::detectChartPatterns(*search, mine, searchOptions, qimen::output::CentreCell::Include);
-        qimen::output::detectChartPatterns(*driver, theirs, {}, qimen::output::CentreCell::Include);
+        qimen::patterns::detectChartPatterns(*search, mine, searchOptions, qimen::patterns::CentreCell::Include);
+        qimen::patterns::detectChartPatterns(*driver, theirs, {}, qimen::patterns::CentreCell::Include);
         for (int c = 0; c < 9; ++c) {
             auto a = mine[static_cast<std::size_t>(c)].found();
             auto b = theirs[static_cast<std::size_t>(c)].found();

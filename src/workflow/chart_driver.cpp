@@ -1,0 +1,181 @@
+// The chart driver's steps and its dispatch table by chart method.
+#include "workflow/chart_driver.hpp"
+
+#include <optional>
+
+#include "analysis/analysis_chart.hpp"
+#include "calendar/day_arithmetic.hpp"
+#include "calendar/lunar_calendar.hpp"
+#include "calendar/true_solar_time.hpp"
+#include "chart/chart_settings.hpp"
+#include "chart/flying_layout.hpp"
+#include "chart/flying_stars.hpp"
+#include "chart/hour_chart.hpp"
+#include "chart/ju_rules.hpp"
+#include "chart/other_methods.hpp"
+#include "chart/rotating_layout.hpp"
+#include "render/chart_header.hpp"
+#include "render/chart_output.hpp"
+#include "render/display_grids.hpp"
+#include "render/flying_grid.hpp"
+#include "render/rotating_grid.hpp"
+#include "render/yin_plate_grid.hpp"
+
+namespace qimen::workflow {
+
+using chart::ChartMethod;
+using chart::ChartRecord;
+using chart::ChartRequest;
+using chart::YuanOfChart;
+
+namespace {
+
+bool inSupportedYears(int year) { return year >= calendar::kFirstYear && year <= calendar::kLastYear; }
+
+// The hour chart of a record whose dun and ju are set: plate, header, grid,
+// analysis, by the setting pan.
+void writeHourChart(ChartRecord& record) {
+    if (record.settings.pan != 0) {
+        layFlyingHourChart(record);
+        // The flying layout leaves the month general to the header; keep the
+        // record consistent for every reader.
+        record.monthGeneral = chart::monthGeneralOf(calendar::branchOf(record.monthGZ));
+        render::appendHeader(record);
+        render::appendFlyingGrid(record);
+    } else {
+        layRotatingHourChart(record);
+        render::appendHeader(record);
+        render::appendRotatingGrid(record);
+        analysis::analyseChartFull(record);
+    }
+}
+
+// Dun and ju of an hour chart by the ju setting; false with errorText set
+// when 置闰法 is asked outside its years.
+bool determineHourJu(ChartRecord& record) {
+    if (record.settings.ju == 0) {
+        splitComplementJu(record);
+        return true;
+    }
+    // 置闰法 counts days of a table built for 1900..2050; the compute date
+    // can also leave it when true solar time moves 1900-01-01 back a day.
+    if (record.clockDate.year < 1900 || record.clockDate.year > 2050 || !intercalationJu(record)) {
+        record.errorText = kIntercalationYearsMessage;
+        return false;
+    }
+    return true;
+}
+
+// Steps of each method after the pillars; false with errorText set.
+bool dispatch(ChartRecord& record) {
+    switch (record.method) {
+        case ChartMethod::Hour:
+            if (!determineHourJu(record)) return false;
+            writeHourChart(record);
+            return true;
+        case ChartMethod::GivenJuHour: {
+            int ju = record.givenJu % 10;
+            if (ju == 0 || record.givenJu > 19) {
+                record.errorText = kGivenJuMessage;
+                return false;
+            }
+            record.method = ChartMethod::Hour;
+            record.yangDun = record.givenJu > 9;
+            record.ju = static_cast<std::int16_t>(ju);
+            writeHourChart(record);
+            return true;
+        }
+        case ChartMethod::Day:
+            render::appendHeader(record);
+            render::appendDayGrid(record);
+            return true;
+        case ChartMethod::Month: {
+            YuanOfChart yuan = monthChartJu(record);
+            layMonthChart(record);
+            render::appendHeader(record);
+            render::appendMonthGrid(record, yuan);
+            analysis::analyseChartShort(record);
+            return true;
+        }
+        case ChartMethod::Year: {
+            YuanOfChart yuan = yearChartJu(record);
+            layYearChart(record);
+            render::appendHeader(record);
+            render::appendYearGrid(record, yuan);
+            analysis::analyseChartShort(record);
+            return true;
+        }
+        case ChartMethod::SmallFlying:
+            render::appendHeader(record);
+            render::appendSmallChartGrid(record);
+            return true;
+        case ChartMethod::YinPlate:
+            yinPlateJu(record);
+            layYinPlateChart(record);
+            render::appendHeader(record);
+            render::renderYinPlateGrid(record);
+            analysis::analyseChartFull(record);
+            return true;
+    }
+    record.errorText = kUnknownMethodMessage;
+    return false;
+}
+
+}  // namespace
+
+bool validateAndConvertMoment(ChartRecord& record) {
+    record.errorText.clear();
+    calendar::CivilDateTime moment;
+    if (record.lunarInput) {
+        calendar::SolarDateResult solar = calendar::lunarToSolar(record.inputDate, record.leapMonth);
+        if (!solar) {
+            record.errorText = solar.message;
+            return false;
+        }
+        if (!inSupportedYears(solar.date.year)) {
+            record.errorText = kConvertedYearOutOfRangeMessage;
+            return false;
+        }
+        moment = solar.date;
+    } else {
+        if (!calendar::isValidDate(record.inputDate)) {
+            record.errorText = kInvalidDateMessage;
+            return false;
+        }
+        moment = record.inputDate;
+    }
+    calendar::CivilDateTime compute =
+        record.settings.sun ? calendar::trueSolarTime(moment, record.longitude) : moment;
+    setChartMoment(record, moment, compute);
+
+    // The lunar date of a 子 hour begun at 23:00 is the next day's.
+    calendar::CivilDateTime lunarMoment =
+        record.computeDate.hour == 23 ? calendar::nextDay(record.computeDate) : record.computeDate;
+    if (!inSupportedYears(lunarMoment.year)) {
+        record.errorText = kLunarMomentOutOfRangeMessage;
+        return false;
+    }
+    calendar::LunarDate lunar = calendar::solarToLunar(lunarMoment);
+    record.lunarDate = lunar.date;
+    record.leapMonth = lunar.leap;
+    return true;
+}
+
+bool drawChart(ChartRecord& record, const ChartRequest& request, const ChartEnvironment& environment) {
+    record.setRequest(request);
+    record.settings = chart::loadChartSettings(chart::chartSettingsPath(environment.dataRoot));
+    if (environment.adjustSettings) environment.adjustSettings(record.settings);
+    if (!validateAndConvertMoment(record)) return false;
+
+    computePillars(record);  // resets the computed fields first
+    if (record.settings.jiugong) computeFlyingStars(record);
+    record.memoText.clear();
+    if (!dispatch(record)) return false;
+
+    std::optional<render::StyledText> styled = render::formatChartOutput(record, environment.dataRoot);
+    if (styled && environment.showOutput) environment.showOutput(std::move(*styled));
+    if (environment.showMemo) environment.showMemo(record.memoText);
+    return true;
+}
+
+}  // namespace qimen::workflow

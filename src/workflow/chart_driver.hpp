@@ -1,0 +1,50 @@
+// The chart driver: the one entry that turns a chart::ChartRequest into a finished
+// chart. It copies the request into the record, re-reads dat/set.ini,
+// validates and converts the moment, computes the pillars, lays the chosen
+// method's plates, writes header, grid and analysis into chartText and hands
+// the styled text to the output pane.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "chart/chart_record.hpp"
+#include "render/styled_text.hpp"
+
+namespace qimen::workflow {
+
+// The failure texts of a chart run, shown to the user as they are.
+inline constexpr const char* kInvalidDateMessage = "不存在这个日期";
+inline constexpr const char* kConvertedYearOutOfRangeMessage = "时间越界，年份在-850到2100之间";
+inline constexpr const char* kLunarMomentOutOfRangeMessage = "公、农历正常转换年份在-850到2100之间";
+inline constexpr const char* kIntercalationYearsMessage = "置闰法起局只能用于1900-2050年。";
+inline constexpr const char* kGivenJuMessage = "局数应为阴遁或阳遁的一至九局。";
+inline constexpr const char* kUnknownMethodMessage = "没有这种盘式。";
+
+// What a chart run reads and where it writes: the data root (dat/set.ini,
+// dat/EndInfo.txt), an optional change to the settings after they are read
+// (the command line's --set), and the window's output pane and memo.
+struct ChartEnvironment {
+    std::filesystem::path dataRoot;
+    std::function<void(chart::ChartSettings&)> adjustSettings;
+    std::function<void(render::StyledText&&)> showOutput;
+    std::function<void(const std::string&)> showMemo;
+};
+
+// Runs one chart. True: the chart text went to showOutput (unless the
+// record's writeOutput is off) and memoText to showMemo. False: errorText
+// holds the message to show, and neither the pane nor the memo was touched.
+// A failed validation leaves the computed fields of the previous chart; the
+// 置闰 year check fails after the reset and the pillars.
+bool drawChart(chart::ChartRecord& record, const chart::ChartRequest& request, const ChartEnvironment& environment);
+
+// Whether the user asked to be offered saving after each chart (setting save).
+inline bool promptToSave(const chart::ChartRecord& record) { return record.settings.save; }
+
+// Validation and conversion of the request's moment into computeDate,
+// clockDate, clockJulianDay, lunarDate and leapMonth (settings already in
+// the record). False with errorText set on failure.
+bool validateAndConvertMoment(chart::ChartRecord& record);
+
+}  // namespace qimen::workflow

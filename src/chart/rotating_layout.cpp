@@ -44,7 +44,7 @@ void layRotatingPlate(ChartRecord& record, GanZhiCode pillar) {
     const EarthPlate& plate = earthPlate(record.yangDun, record.ju);
     const auto& deities = record.yangDun ? kYangDeities : kYinDeities;
 
-    // Steps 1 and 3: every star and door at home, the base deities, the
+    // The base plate: every star and door at home, the base deities, the
     // earth plate written into both plates.
     for (int c = 0; c < 9; ++c) {
         HomeCode home = homeOfCell(c);
@@ -52,7 +52,7 @@ void layRotatingPlate(ChartRecord& record, GanZhiCode pillar) {
         cells[c] = PalaceCell{deities[c], stem, home, home, stem, home, 0, 0, 0, 0, 0, 0, 0};
     }
 
-    // Step 2 and 4: the xun head's instrument on the earth plate is the
+    // The leaders: the xun head's instrument on the earth plate is the
     // 值符 palace X; a centre X borrows 死门 and is counted as 坤.
     record.xunHead = xunHeadOf(pillar);
     GridCell x = plate.cellOfStem[hiddenInstrumentOf(record.xunHead)];
@@ -67,29 +67,29 @@ void layRotatingPlate(ChartRecord& record, GanZhiCode pillar) {
     }
     Palace p0 = palaceOfCell(x);
 
-    // Step 5: 值符 of the deity plate onto X.
+    // The deity plate turns until its 值符 stands on X.
     rotateOuterRing(cells, &PalaceCell::deity, a);
 
-    // Step 6: a 甲 hour leaves heaven plate, stars and doors at home.
+    // A 甲 hour (伏吟) leaves heaven plate, stars and doors at home.
     if (pillar == record.xunHead) {
         record.leaderStarPalace = record.leaderDoorPalace = p0;
         return;
     }
 
-    // Step 7: the pillar's stem on the earth plate; a centre hit is answered
-    // by 坤 (b − 3 modulo 8 from the centre's count).
+    // The 值符 star goes to the pillar's stem on the earth plate; a centre
+    // hit is answered by 坤 (b − 3 modulo 8 from the centre's count).
     GridCell h = plate.cellOfStem[calendar::stemOf(pillar)];
     int b = searchSteps(walkFrom, h);
     if (h == kCentreCell) b = calendar::positiveMod(b - 3, 8);
     record.leaderStarPalace = palaceOfCell(h);
 
-    // Step 8: the heaven plate follows the 值符 star; the small 值符 follows
+    // The heaven plate follows the 值符 star; the small 值符 follows
     // it unless setting zhifu keeps it on the earth plate's 值符 palace.
     rotateOuterRing(cells, &PalaceCell::heavenStem, b);
     rotateOuterRing(cells, &PalaceCell::star, b);
     if (record.settings.zhifu == 0) rotateOuterRing(cells, &PalaceCell::deity, b);
 
-    // Step 9: the 值使 door walks as many palaces as the pillar is from its
+    // The 值使 door walks as many palaces as the pillar is from its
     // xun head, in Luoshu order through the centre; a centre landing is
     // answered by 坤.
     int d = cycleOrdinal(pillar) - record.xunHead;  // [1, 9]

@@ -120,8 +120,8 @@ void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const
 
     int score = 0;
 
-    // Steps 1..3: star over door, every allowed stem combination (positional,
-    // so up to four), the door's element against the palace's.
+    // The palace score: star over door, every allowed stem combination
+    // (positional, so up to four), the door's element against the palace's.
     if (options.score) {
         score = kStarDoorScore[cell.star][door];
         if (carriesCentreStar) score += kStarDoorScore[kCarriedStarScoreRow][door];
@@ -132,7 +132,7 @@ void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const
         score += doorPalaceScore(doorPalaceRelation(door, home));
     }
 
-    // Steps 4 and 5 as one 64-bit word (auspicious code k at bit k,
+    // The auspicious and inauspicious rules as one 64-bit word (auspicious code k at bit k,
     // inauspicious 10000 + k at bit 32 + k), written out afterwards in bit
     // order, which is code order. The combinations come from the table, four
     // lookups (a missing centre stem repeats the own stem, which adds

@@ -46,7 +46,7 @@ struct PalaceFindings {
 // What one call evaluates. The analysis uses the default (everything); the
 // time search switches the score off and keeps only the halves it needs.
 struct DetectOptions {
-    bool score = true;         // steps 1..3 and the ±2 of every rule; off: score stays 0
+    bool score = true;         // star-door, stem pairs, door-palace and ±2 per rule; off: 0
     bool auspicious = true;    // the 27 rules 0..26
     bool inauspicious = true;  // the 28 rules 10000..10027
 };
@@ -62,8 +62,8 @@ struct DetectOptions {
 // rule and scores 0), stars, doors and deities 0..8.
 //
 // Beyond 30 holding rules the codes past the 30th are not stored, while the
-// score still counts every rule that holds, so the verdict stays the Part's
-// sum. No cell comes near: a search over hand-set cells found at most 16.
+// score still counts every rule that holds, so the verdict stays the sum
+// over all of them. No cell comes near: a search over hand-set cells found at most 16.
 //
 // No allocation, no text; table lookups and bit tests only.
 void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const chart::PalaceCell& cell,

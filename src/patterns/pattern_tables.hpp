@@ -24,13 +24,13 @@ inline constexpr std::array<std::array<std::int8_t, 9>, 9> kStarDoorScore = {{
     {1, 2, -1, -2, -1, 0, 2, -2, 2},     // 柱
     {1, 2, -2, -1, -1, 0, 2, -1, -1},    // 任
 }};
-// The row a palace carrying 天禽 with 天芮 adds for its door (the 天辅 row,
-// as scoring step 1 has it, not the 天禽 row).
+// The row a palace carrying 天禽 with 天芮 adds for its door: the star-over-door
+// score counts the carried star by the 天辅 row, not the 天禽 row.
 inline constexpr chart::Star kCarriedStarScoreRow = 4;
 
 // StemPairScore: rows by the earth-plate StemCode, columns by the
 // heaven-plate StemCode (癸 甲 乙 丙 丁 戊 己 庚 辛 壬). Row and column 10
-// (no stem) are an extension of the Part's table and score 0.
+// (no stem) are added to the traditional table and score 0.
 inline constexpr std::array<std::array<std::int8_t, 11>, 11> kStemPairScore = {{
     {-1, 0, -1, -1, 2, -1, -1, -1, -1, -1, 0},  // 癸
     {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},          // 甲
@@ -57,7 +57,8 @@ inline constexpr std::array<chart::ElementCode, 9> kPalaceElement = {2, 0, 3, 1,
 constexpr int doorPalaceRelation(chart::Door door, chart::HomeCode home) {
     return (kDoorElement[door] - kPalaceElement[home] + 5) % 5;  // [0, 4]
 }
-// The score step of that relation: +1 for 宫生门 and 门生宫, −1 for 门克宫.
+// What that relation adds to the palace score: +1 for 宫生门 and 门生宫, −1
+// for 门克宫.
 constexpr int doorPalaceScore(int relation) { return relation == 1 || relation == 4 ? 1 : relation == 3 ? -1 : 0; }
 
 // OppositeHome by HomeCode: 离↔坎, 坤↔艮, 震↔兑, 巽↔乾; the centre maps to 离.

@@ -56,12 +56,12 @@ private:
 };
 
 struct HeaderRules {
-    std::size_t dunLineBytes;     // step a
-    std::size_t leaderLineBytes;  // step b
+    std::size_t dunLineBytes;     // bytes coloured blue from the first ※ (the dun line)
+    std::size_t leaderLineBytes;  // bytes coloured red from the ★ after it (the leader line)
     std::size_t leaderSkip;       // the leader's names are searched from p2 + this
-    std::size_t doorBytes;        // step d
-    bool analysis;                // steps e, f, g
-    bool quotation;               // step h
+    std::size_t doorBytes;        // bytes coloured red at the leader door (0: its name)
+    bool analysis;                // the analysis: smaller, its ※ bold red, palace headings blue
+    bool quotation;               // the 御定奇门宝鉴 heading blue
 };
 
 // Leader star as the grid prints it: 天 and the star, 芮 and 禽 as the star

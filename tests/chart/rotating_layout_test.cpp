@@ -44,7 +44,7 @@ const WholeChart kCharts[] = {
       "直符 蓬 戊 开 丙", "九天 心 癸 惊 戊", "九地 柱 丁 死 癸"},
      1, 1, 8, 3, kNoEcho,
      {"0000", "0000", "0001", "0000", "0000", "0000", "0000", "0000", "1100"}},
-    // The same with zhifu 1: the deities stay where step 5 put them, the
+    // The same with zhifu 1: the deities stay where the 值符 turn put them, the
     // base yang layout (a = 0), while stars, stems and doors turn as before.
     {"Yang1BingYinHourDeitiesOnEarthPlate", true, 1, 3, 0, 1,
      {"六合 冲 庚 生 辛", "白虎 辅 辛 伤 乙", "玄武 英 乙 杜 己",

@@ -1,8 +1,8 @@
-// The detector as a whole: the score steps, the edge cases of the
-// Part, whole charts laid by the rotating layout and derived by hand, the
-// switches the time search uses, the bound of 30 codes, and a sweep of
-// every rotating chart and of random hand-set palaces against a literal
-// re-reading of the Part.
+// The detector as a whole: the palace score, the edge cases of the rules,
+// whole charts laid by the rotating layout and derived by hand, the switches
+// the time search uses, the bound of 30 codes, and a sweep of every rotating
+// chart and of random hand-set palaces against a literal re-reading of the
+// rules.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,9 +24,9 @@ Codes codesOf(const PalaceFindings& findings) { return {findings.found().begin()
 
 constexpr DetectOptions kScoreOnly{.score = true, .auspicious = false, .inauspicious = false};
 
-// ---- score steps 1..3 ---------------------------------------------------------
+// ---- the palace score: star over door, stem pairs, door and palace --------------
 
-TEST(PatternScore, NoRuleHoldingLeavesCountZeroAndTheScoreOfSteps1To3) {
+TEST(PatternScore, NoRuleHoldingLeavesCountZeroAndThePalaceScore) {
     // Neutral probe: 柱 over 死 −1; 辛 over 壬 −1; 死 (土) in 乾 (金): 门生宫 +1.
     PalaceFindings f = Probe{}.findings();
     EXPECT_EQ(f.count, 0);
@@ -77,7 +77,7 @@ TEST(PatternScore, DoorAgainstPalaceAddsOneForGeneratingAndTakesOneWhenTheDoorCo
 
 TEST(PatternScore, EachAuspiciousRuleAddsTwoAndEachInauspiciousRuleTakesTwo) {
     // 丁 over 癸 with 九地 and 死 in 乾6: 丁奇逢虎 and 鬼假 (+4), 朱雀入江
-    // (−2) on top of the score of steps 1..3.
+    // (−2) on top of the palace score.
     Probe probe{.heaven = kDing, .earth = kGui, .door = kSi, .deity = kJiuDi};
     PalaceFindings all = probe.findings();
     EXPECT_EQ(codesOf(all), (Codes{kDingQiFengHu, kGuiJia, kZhuQueRuJiang}));
@@ -322,7 +322,7 @@ TEST(PatternBound, TheMostCrowdedPalaceFoundHoldsSixteenCodesInCodeOrder) {
                      kZhiFuFanYin}));
 }
 
-// ---- sweeps against a literal reading of the Part ----------------------------------
+// ---- sweeps against a literal reading of the rules ---------------------------------
 
 // The rules read word for word with small vectors: H, E, S, P as lists, the
 // combinations as an explicit list, each rule as tabled. Independent of the

@@ -242,7 +242,7 @@ TEST_P(PatternRule, HoldsInItsProbeAndNotInItsNearMiss) {
     EXPECT_FALSE(misses.contains(c.code)) << "code " << c.code << " (" << patternName(c.code) << ") in near miss";
 }
 
-INSTANTIATE_TEST_SUITE_P(Part33, PatternRule, ::testing::ValuesIn(kRuleCases),
+INSTANTIATE_TEST_SUITE_P(EveryRule, PatternRule, ::testing::ValuesIn(kRuleCases),
                          [](const ::testing::TestParamInfo<RuleCase>& info) { return std::string(info.param.name); });
 
 TEST(PatternRuleTable, EveryOneOfThe55CodesHasACase) {
@@ -365,7 +365,7 @@ TEST_P(PairRuleCombinations, CentreHeavenOverCentreEarthInKunWithRui) {
     EXPECT_FALSE(holds(notKun));
 }
 
-INSTANTIATE_TEST_SUITE_P(Part33, PairRuleCombinations, ::testing::ValuesIn(kPairRules),
+INSTANTIATE_TEST_SUITE_P(EveryPairRule, PairRuleCombinations, ::testing::ValuesIn(kPairRules),
                          [](const ::testing::TestParamInfo<PairRule>& info) { return std::string(info.param.name); });
 
 }  // namespace

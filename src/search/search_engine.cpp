@@ -180,16 +180,17 @@ bool SearchEngine::search(const calendar::CivilDateTime& start, const calendar::
     for (std::size_t b = 0; b < blocks && !stopped; ++b) {
         std::size_t first = b * kBlockSize;
         std::size_t last = std::min(times.size(), first + kBlockSize);
+        // The block's flags, pass[k - first] for candidate k.
         const std::uint8_t* pass = nullptr;
         if (parallel) {
-            pass = evaluation->awaitBlock(b) - first;
+            pass = evaluation->awaitBlock(b);
         } else {
             for (std::size_t k = first; k < last; ++k) localPass[k - first] = tester->passes(times[k]) ? 1 : 0;
-            pass = localPass.data() - first;
+            pass = localPass.data();
         }
         for (std::size_t k = first; k < last; ++k) {
             state.candidate = static_cast<long>(k) + 1;
-            if (pass[k]) {
+            if (pass[k - first]) {
                 ++state.found;
                 results_.push_back(resultLine(state.found, calendar::dateFromJulianDay(times[k])));
             }

@@ -4,28 +4,19 @@
 // store and the commentary files as they were.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
-
 #include <nlohmann/json.hpp>
 
-#include "../files/temp_data_root.hpp"
+#include "../cli/cli_run.hpp"
 #include "cases/case_store.hpp"
 #include "cases/class_list.hpp"
 #include "cases/rtf_reader.hpp"
-#include "cli_app.hpp"
 #include "files/file_io.hpp"
 
 namespace qimen::cases {
 namespace {
 
 using nlohmann::json;
-
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using qimen::testing::CliRun;
 
 const std::vector<std::string> kChartInputs = {"--at", "2008-08-08 20:08", "--name", "张三", "--matter", "求财"};
 
@@ -34,21 +25,9 @@ std::vector<std::string> plus(std::vector<std::string> a, const std::vector<std:
     return a;
 }
 
-class CasesAddEdit : public ::testing::Test {
+class CasesAddEdit : public qimen::testing::CliTest {
 protected:
-    void SetUp() override {
-        ::setenv("QIMEN_HOME", root.path().c_str(), 1);
-        files::setDurableWrites(false);
-    }
-    void TearDown() override {
-        ::unsetenv("QIMEN_HOME");
-        files::setDurableWrites(true);
-    }
-    CliRun run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        int code = cli::runCli(args, out, err, [] { return calendar::CivilDateTime{2024, 1, 1, 0, 0}; });
-        return {code, out.str(), err.str()};
-    }
+    CasesAddEdit() : CliTest({}, {2024, 1, 1, 0, 0}, qimen::testing::RootBy::Environment) {}
     CliRun add(const std::vector<std::string>& extra) {
         return run(plus(plus({"cases", "add"}, kChartInputs), plus({"--class", "求财"}, extra)));
     }
@@ -74,8 +53,6 @@ protected:
         }
         return all;
     }
-
-    qimen::testing::TempDataRoot root;
 };
 
 TEST_F(CasesAddEdit, AddStoresTheInputsAndPrintsTheNumber) {

@@ -2,40 +2,19 @@
 // data root named by QIMEN_HOME.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <sstream>
-
 #include <nlohmann/json.hpp>
 
-#include "../files/temp_data_root.hpp"
-#include "cli_app.hpp"
-#include "files/file_io.hpp"
+#include "../cli/cli_run.hpp"
 #include "store_fixture.hpp"
 
 namespace qimen::cases {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using qimen::testing::CliRun;
 
-class CasesCli : public ::testing::Test {
+class CasesCli : public qimen::testing::CliTest {
 protected:
-    void SetUp() override {
-        ::setenv("QIMEN_HOME", root.path().c_str(), 1);
-        files::setDurableWrites(false);
-    }
-    void TearDown() override {
-        ::unsetenv("QIMEN_HOME");
-        files::setDurableWrites(true);
-    }
-    CliRun run(std::vector<std::string> args) {
-        std::ostringstream out, err;
-        int code = cli::runCli(args, out, err, [] { return calendar::CivilDateTime{2024, 1, 1, 0, 0}; });
-        return {code, out.str(), err.str()};
-    }
+    CasesCli() : CliTest({}, {2024, 1, 1, 0, 0}, qimen::testing::RootBy::Environment) {}
     void addCases() {
         CaseStore store(root.path());
         ASSERT_TRUE(store.open());
@@ -48,7 +27,6 @@ protected:
         ASSERT_EQ(store.append(encodeCaseRecord(old)), 1);
         ASSERT_EQ(store.append(testing::imageFor(6, "张")), 2);
     }
-    qimen::testing::TempDataRoot root;
 };
 
 TEST_F(CasesCli, ListShowsTheCaseListColumns) {

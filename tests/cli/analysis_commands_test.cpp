@@ -1,31 +1,18 @@
 // `qimen topic`, `qimen travel` and the analysis in `qimen chart`: what each
 // prints, and refusals as one line on standard error with exit code 1.
-#include <sstream>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "../files/temp_data_root.hpp"
-#include "cli_app.hpp"
+#include "cli_run.hpp"
 #include "knowledge/knowledge_base.hpp"
 
 namespace {
 
-struct CommandRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using CommandRun = qimen::testing::CliRun;
 
-class AnalysisCommands : public ::testing::Test {
+class AnalysisCommands : public qimen::testing::CliTest {
 protected:
-    CommandRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data", root_.path().string()});
-        std::ostringstream out, err;
-        int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2008, 8, 8, 20, 8}; });
-        return {code, out.str(), err.str()};
-    }
-    qimen::testing::TempDataRoot root_;
+    AnalysisCommands() : CliTest({}, {2008, 8, 8, 20, 8}) {}
 };
 
 std::string withoutCr(std::string_view text) {
@@ -40,7 +27,7 @@ TEST_F(AnalysisCommands, TopicPrintsBothHalvesOfTheGuideForAnHourChart) {
     std::string guide = withoutCr(std::string(qimen::knowledge::lookupText(3112)) +
                                   std::string(qimen::knowledge::lookupText(3113)));
     EXPECT_EQ(r.out.substr(0, guide.size()), guide);
-    EXPECT_TRUE(std::filesystem::exists(root_.dat() / "syscus.dat"));
+    EXPECT_TRUE(std::filesystem::exists(root.dat() / "syscus.dat"));
 }
 
 TEST_F(AnalysisCommands, TopicIsRefusedForADayChartAndAFlyingPalaceHourChart) {

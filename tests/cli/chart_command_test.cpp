@@ -1,32 +1,20 @@
 // `qimen chart`: options into a chart request, the four output forms, and
 // failures as one line with exit code 1.
 #include <algorithm>
-#include <sstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "../files/temp_data_root.hpp"
-#include "cli_app.hpp"
+#include "cli_run.hpp"
 #include "text/gbk.hpp"
 
 namespace {
 
-struct ChartRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using ChartRun = qimen::testing::CliRun;
 
-class ChartCommand : public ::testing::Test {
+class ChartCommand : public qimen::testing::CliTest {
 protected:
-    ChartRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data", root_.path().string(), "chart"});
-        std::ostringstream out, err;
-        int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2008, 8, 8, 20, 8}; });
-        return {code, out.str(), err.str()};
-    }
-    qimen::testing::TempDataRoot root_;
+    ChartCommand() : CliTest({"chart"}, {2008, 8, 8, 20, 8}) {}
 };
 
 TEST_F(ChartCommand, PrintsTheHourChartOfNowByDefault) {
@@ -36,7 +24,7 @@ TEST_F(ChartCommand, PrintsTheHourChartOfNowByDefault) {
     EXPECT_NE(r.out.find("公历:2008年8月8日20时8分"), std::string::npos);
     EXPECT_EQ(r.out.find('\r'), std::string::npos);  // plain text for a terminal
     // The data root was prepared with the shipped defaults.
-    EXPECT_TRUE(std::filesystem::exists(root_.dat() / "set.ini"));
+    EXPECT_TRUE(std::filesystem::exists(root.dat() / "set.ini"));
 }
 
 TEST_F(ChartCommand, JsonCarriesTheRecordAndTheStyledText) {

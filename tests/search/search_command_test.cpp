@@ -1,30 +1,17 @@
 // `qimen search`: options into conditions with the form's messages, the
 // result lines and closing message, JSON, and the listing of a line.
-#include <sstream>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "../files/temp_data_root.hpp"
-#include "cli_app.hpp"
+#include "../cli/cli_run.hpp"
 
 namespace {
 
-struct SearchRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using SearchRun = qimen::testing::CliRun;
 
-class SearchCommand : public ::testing::Test {
+class SearchCommand : public qimen::testing::CliTest {
 protected:
-    SearchRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data", root_.path().string(), "search"});
-        std::ostringstream out, err;
-        int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2008, 8, 8, 20, 8}; });
-        return {code, out.str(), err.str()};
-    }
-    qimen::testing::TempDataRoot root_;
+    SearchCommand() : CliTest({"search"}, {2008, 8, 8, 20, 8}) {}
 };
 
 TEST_F(SearchCommand, PrintsTheResultLinesAndTheClosingMessage) {

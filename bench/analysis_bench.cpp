@@ -36,7 +36,7 @@ void BM_WholeAnalysedHourChart(benchmark::State& state) {
     render::StyledText shown;
     const workflow::ChartEnvironment environment = environmentInto(shown);
     for (auto _ : state) {
-        workflow::drawChart(*record, request, environment);
+        (void)workflow::drawChart(*record, request, environment);
         benchmark::DoNotOptimize(shown.text.data());
     }
 }
@@ -47,7 +47,7 @@ BENCHMARK(BM_WholeAnalysedHourChart);
 void BM_FullAnalysisText(benchmark::State& state) {
     auto record = std::make_unique<chart::ChartRecord>();
     render::StyledText shown;
-    workflow::drawChart(*record, analysedRequest(), environmentInto(shown));
+    (void)workflow::drawChart(*record, analysedRequest(), environmentInto(shown));
     const analysis::TextSource source = [](knowledge::TextId id) { return knowledge::lookupText(id); };
     for (auto _ : state) {
         std::string text = analysis::composeAnalysis(*record, analysis::AnalysisVariant::Full, source);
@@ -58,8 +58,8 @@ BENCHMARK(BM_FullAnalysisText);
 
 void BM_TravelFormula(benchmark::State& state) {
     for (auto _ : state) {
-        search::TravelFormulaResult result = search::travelFormula(2008, 8, 8, 20, 8);
-        benchmark::DoNotOptimize(result.number);
+        auto formula = search::travelFormula(2008, 8, 8, 20, 8);
+        benchmark::DoNotOptimize(formula->number);
     }
 }
 BENCHMARK(BM_TravelFormula);

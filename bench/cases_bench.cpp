@@ -22,7 +22,7 @@ cases::CaseRecordImage sampleImage(int i) {
     r.matter = "事业" + std::to_string(i % 100);
     r.notes = "备注:" + std::string(200, 'x');
     r.placeName = "福建省-福州";
-    return cases::encodeCaseRecord(r);
+    return *cases::encodeCaseRecord(r);
 }
 
 std::filesystem::path freshRoot(const char* name) {
@@ -37,8 +37,8 @@ cases::CaseStore& largeStore() {
         files::setDurableWrites(false);
         cases::CaseStore built(freshRoot("large"));
         std::atexit([] { std::filesystem::remove_all(freshRoot("large").parent_path() / "qimen-bench-large"); });
-        built.open();
-        for (int i = 0; i < 100000; ++i) built.append(sampleImage(i));
+        (void)built.open();
+        for (int i = 0; i < 100000; ++i) (void)built.append(sampleImage(i));
         return built;
     }();
     return store;
@@ -48,7 +48,7 @@ void BM_Append100000(benchmark::State& state) {
     files::setDurableWrites(false);
     for (auto _ : state) {
         cases::CaseStore store(freshRoot("append"));
-        store.open();
+        (void)store.open();
         for (int i = 0; i < 100000; ++i) benchmark::DoNotOptimize(store.append(sampleImage(i)));
     }
     std::filesystem::remove_all(freshRoot("append"));
@@ -59,7 +59,7 @@ BENCHMARK(BM_Append100000)->Unit(benchmark::kMillisecond)->Iterations(1);
 void BM_AppendDurable(benchmark::State& state) {
     files::setDurableWrites(true);
     cases::CaseStore store(freshRoot("durable"));
-    store.open();
+    (void)store.open();
     int i = 0;
     for (auto _ : state) benchmark::DoNotOptimize(store.append(sampleImage(i++)));
     files::setDurableWrites(false);
@@ -84,8 +84,7 @@ void BM_FilteredScan100000(benchmark::State& state) {
     filter.yearFrom = 2000;
     filter.yearTo = 2010;
     for (auto _ : state) {
-        std::vector<std::int32_t> found;
-        store.filteredScan(filter, found);
+        auto found = store.filteredScan(filter);
         benchmark::DoNotOptimize(found);
     }
 }

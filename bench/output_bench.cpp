@@ -33,7 +33,7 @@ render::StyledText hourChartText(chart::ChartRecord& record, const chart::ChartR
     workflow::ChartEnvironment environment;
     environment.dataRoot = kNoRoot;
     environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
-    workflow::drawChart(record, request, environment);
+    (void)workflow::drawChart(record, request, environment);
     return shown;
 }
 

@@ -18,7 +18,9 @@ void scan(benchmark::State& state, const SearchConditions& conditions) {
     engine.setThreadCount(static_cast<int>(state.range(0)));
     long tested = 0;
     for (auto _ : state) {
-        engine.search(kFirst, kLast, conditions, [&](const qimen::search::SearchProgress& p) { tested = p.candidate; });
+        auto searched = engine.search(kFirst, kLast, conditions,
+                                      [&](const qimen::search::SearchProgress& p) { tested = p.candidate; });
+        benchmark::DoNotOptimize(searched.ok());
         benchmark::DoNotOptimize(engine.results().size());
     }
     state.counters["lines"] = static_cast<double>(engine.results().size());

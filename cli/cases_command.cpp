@@ -32,7 +32,7 @@ constexpr std::int32_t kFirstListed = 300;
 
 cases::CaseStore openStore() {
     cases::CaseStore store(preparedDataRoot());
-    if (!store.open()) throw CommandError(store.lastError());
+    succeedOrError(store.open());
     return store;
 }
 
@@ -59,7 +59,7 @@ json caseJson(std::int32_t n, const cases::CaseRecord& r, const std::filesystem:
 
 // The case list: ID, 求测人, 日期, 类别, 占问事宜, one case a line.
 void printList(CommandContext& context, cases::CaseStore& store, const std::vector<std::int32_t>& numbers, bool asJson) {
-    auto live = store.readLive(numbers);
+    auto live = valueOrError(store.readLive(numbers));
     if (asJson) {
         json list = json::array();
         for (auto& [n, image] : live) list.push_back(caseJson(n, cases::decodeCaseRecord(image), store.commentaryPath(n)));
@@ -88,10 +88,9 @@ public:
         auto store = openStore();
         std::vector<std::int32_t> numbers;
         if (all_) {
-            auto header = store.header();
-            if (!header) throw CommandError(store.lastError());
-            if (header->slotCount == 0) throw CommandError("没有记录，无从查找。");
-            if (!store.filteredScan({}, numbers)) throw CommandError(store.lastError());
+            auto header = valueOrError(store.header());
+            if (header.slotCount == 0) throw CommandError("没有记录，无从查找。");
+            numbers = valueOrError(store.filteredScan({}));
             if (numbers.empty()) throw CommandError("没有找到符合条件的事例。");
         } else {
             for (std::int32_t n = 0; n < kFirstListed; ++n) numbers.push_back(n);
@@ -116,9 +115,7 @@ public:
     }
     int run(CommandContext& context) override {
         auto store = openStore();
-        cases::CaseRecordImage image{};
-        if (!store.read(id_, image)) throw CommandError(store.lastError());
-        auto r = cases::decodeCaseRecord(image);
+        auto r = cases::decodeCaseRecord(valueOrError(store.read(id_)));
         auto j = caseJson(id_, r, store.commentaryPath(id_));
         if (json_) {
             context.out << j.dump(2) << '\n';
@@ -151,14 +148,6 @@ std::string checkedNotes(const std::string& given) {
         notes += given[i];
     }
     return checkedGbkText(notes, cases::kNotesMax, "--notes");
-}
-
-cases::CaseRecordImage encodedOrError(const cases::CaseRecord& record) {
-    try {
-        return cases::encodeCaseRecord(record);
-    } catch (const files::FieldError& e) {
-        throw CommandError(e.what());
-    }
 }
 
 // The case of a chart request: its inputs, the method code taken before the
@@ -201,14 +190,14 @@ public:
         if (classOption_->count() == 0) {
             // The first class of the list; a user with no classes yet gets
             // the class the case dialogs show for a missing one.
-            auto classes = cases::readClassList(root, cases::MissingClass::AsTemporary);
-            className = classes.names.empty() ? cases::kMissingClassName : classes.names.front();
+            auto classes = cases::readClassList(root, cases::MissingClass::AsTemporary).valueOr({});
+            className = classes.empty() ? cases::kMissingClassName : classes.front();
         }
         if (className.empty()) throw CommandError("类别名不能为空");
         checkedGbkText(className, cases::kClassNameMax, "--class");
         std::string notes = checkedNotes(notes_);
         if (notes.empty()) throw CommandError("附加信息不能为空");
-        cases::CaseRecordImage image = encodedOrError(caseFromRequest(request, className, notes));
+        auto image = valueOrError(cases::encodeCaseRecord(caseFromRequest(request, className, notes)));
 
         std::optional<render::StyledText> shown;
         workflow::ChartEnvironment environment;
@@ -216,24 +205,23 @@ public:
         environment.adjustSettings = inputs_.settingsAdjustment();
         environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
         auto record = std::make_unique<chart::ChartRecord>();
-        if (!workflow::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+        succeedOrError(workflow::drawChart(*record, request, environment));
 
-        auto pane = files::readWindowSettings(root).settings;
+        auto pane = files::readWindowSettings(root).valueOr(files::WindowSettings{});
         std::string rtf = cases::writeRtf(
             cases::richTextFromChartOutput(shown.value_or(render::StyledText{}), static_cast<int>(pane.fontSize)),
             pane.fontName);
 
         auto store = openStore();
-        auto n = store.append(image);
-        if (!n) throw CommandError(store.lastError());
-        auto commentary = store.commentaryPath(*n);
+        std::int32_t n = valueOrError(store.append(image));
+        auto commentary = store.commentaryPath(n);
         try {
             files::replaceFileAtomically(commentary, rtf);
         } catch (const std::exception& e) {
             // The record stays: it is whole and listed; only its commentary is missing.
-            throw CommandError("case " + std::to_string(*n) + " was saved without its commentary file: " + e.what());
+            throw CommandError("case " + std::to_string(n) + " was saved without its commentary file: " + e.what());
         }
-        context.out << "ID: " << *n << "\n评注: " << commentary.string() << '\n';
+        context.out << "ID: " << n << "\n评注: " << commentary.string() << '\n';
         return 0;
     }
 
@@ -267,9 +255,7 @@ public:
         if (inputs_.momentGiven() && !inputs_.atGiven()) throw CommandError("--lunar and --leap go with --at");
 
         auto store = openStore();
-        cases::CaseRecordImage image{};
-        if (!store.read(id_, image)) throw CommandError(store.lastError());
-        cases::CaseRecord r = cases::decodeCaseRecord(image);
+        cases::CaseRecord r = cases::decodeCaseRecord(valueOrError(store.read(id_)));
         if (inputs_.atGiven()) {
             auto moment = inputs_.moment(context);
             r.date = moment.date;
@@ -284,7 +270,7 @@ public:
         if (r.notes.empty()) throw CommandError("附加信息不能为空");
         if (r.className.empty()) throw CommandError("类别不能为空");
         if (r.matter.empty()) throw CommandError("占问事宜不能为空");
-        if (!store.update(id_, encodedOrError(r))) throw CommandError(store.lastError());
+        succeedOrError(store.update(id_, valueOrError(cases::encodeCaseRecord(r))));
         context.out << "完成\n";
         return 0;
     }
@@ -307,7 +293,7 @@ public:
     }
     int run(CommandContext& context) override {
         auto store = openStore();
-        if (!store.markDeleted(id_)) throw CommandError(store.lastError());
+        succeedOrError(store.markDeleted(id_));
         std::error_code error;
         std::filesystem::remove(store.commentaryPath(id_), error);
         if (error) context.err << "qimen: the commentary file was kept: " << error.message() << '\n';
@@ -347,8 +333,7 @@ public:
         }
         auto store = openStore();
         if (store.slotCount() == 0) throw CommandError("没有记录，无从查找。");
-        std::vector<std::int32_t> numbers;
-        if (!store.filteredScan(filter, numbers)) throw CommandError(store.lastError());
+        std::vector<std::int32_t> numbers = valueOrError(store.filteredScan(filter));
         if (numbers.empty()) throw CommandError("没有找到符合条件的事例。");
         printList(context, store, numbers, json_);
         return 0;
@@ -370,7 +355,7 @@ public:
     }
     int run(CommandContext& context) override {
         auto store = openStore();
-        if (!store.exportTo(folder_)) throw CommandError(store.lastError());
+        succeedOrError(store.exportTo(folder_));
         context.out << "成功导出，已保存到" << folder_ << "目录下\n";
         return 0;
     }
@@ -389,7 +374,7 @@ public:
     }
     int run(CommandContext& context) override {
         auto store = openStore();
-        if (!store.importFrom(file_)) throw CommandError(store.lastError());
+        succeedOrError(store.importFrom(file_));
         context.out << "成功导入\n";
         return 0;
     }
@@ -409,8 +394,8 @@ public:
     int run(CommandContext& context) override {
         if (!yes_) throw CommandError("这将清除所有历史记录; add --yes to confirm");
         auto store = openStore();
-        if (!store.clear()) throw CommandError(store.lastError());
-        if (!store.open()) throw CommandError(store.lastError());
+        succeedOrError(store.clear());
+        succeedOrError(store.open());
         context.out << "清除完成\n";
         return 0;
     }

@@ -42,7 +42,7 @@ public:
         environment.showOutput = [&](render::StyledText&& text) { styled = std::move(text); };
 
         auto record = std::make_unique<chart::ChartRecord>();
-        if (!workflow::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+        succeedOrError(workflow::drawChart(*record, request, environment));
         render::StyledText shown = styled.value_or(render::StyledText{});
 
         if (json_) {

@@ -5,9 +5,11 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include <CLI/CLI.hpp>
 
+#include "base/expected.hpp"
 #include "calendar/civil_date_time.hpp"
 
 namespace qimen::cli {
@@ -26,6 +28,17 @@ class CommandError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The value of a result of the core; its failure becomes the command's
+// error line.
+template <typename T>
+T valueOrError(Expected<T> result) {
+    if (!result) throw CommandError(result.message());
+    return std::move(result).value();
+}
+inline void succeedOrError(const Expected<void>& result) {
+    if (!result) throw CommandError(result.message());
+}
 
 class Command {
 public:

@@ -64,10 +64,10 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
-        const calendar::SolarDateResult result = calendar::lunarToSolar(parseLunarMoment(lunar_), leap_);
+        const Expected<calendar::CivilDateTime> result = calendar::lunarToSolar(parseLunarMoment(lunar_), leap_);
         const bool hasTime = hasTimeOfDay(lunar_);
-        if (!result.ok) throw CommandError(result.message);
-        const calendar::CivilDateTime& d = result.date;
+        if (!result) throw CommandError(result.message());
+        const calendar::CivilDateTime& d = *result;
         std::string text = formatMoment(d);
         if (!hasTime) text.resize(text.size() - 6);  // without " HH:MM"
         if (json_) {

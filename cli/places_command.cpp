@@ -64,11 +64,10 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
-        auto texts = places::splitPlaceValue(longitude_ + "*" + latitude_);
-        if (auto problem = places::placeTextsProblem(texts)) throw CommandError(*problem);
-        auto value = places::parsePlaceValue(longitude_ + "*" + latitude_);
+        auto value = places::placeValueOfTexts(places::splitPlaceValue(longitude_ + "*" + latitude_));
+        if (!value) throw CommandError(value.message());
         auto table = openTable();
-        if (auto problem = table.setPlace(province_, city_, *value); !problem.empty()) throw CommandError(problem);
+        if (auto set = table.setPlace(province_, city_, *value); !set) throw CommandError(set.message());
         context.out << "完成\n";
         return 0;
     }
@@ -88,7 +87,7 @@ public:
     }
     int run(CommandContext& context) override {
         auto table = openTable();
-        if (auto problem = table.deletePlace(province_, city_); !problem.empty()) throw CommandError(problem);
+        if (auto deleted = table.deletePlace(province_, city_); !deleted) throw CommandError(deleted.message());
         context.out << "完成\n";
         return 0;
     }

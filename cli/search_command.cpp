@@ -146,13 +146,13 @@ public:
         calendar::CivilDateTime end = parseMoment(to_, context.now);
 
         search::SearchConditions conditions;
-        if (auto error = search::acceptForm(buildForm(), conditions)) throw CommandError(*error);
+        succeedOrError(search::acceptForm(buildForm(), conditions));
 
         bool bar = &context.err == &std::cerr && ::isatty(STDERR_FILENO);
         interrupted.store(false);
         auto previous = std::signal(SIGINT, onInterrupt);
         int shownPercent = -1;
-        bool ok = engine.search(start, end, conditions, [&](const search::SearchProgress& p) {
+        auto searched = engine.search(start, end, conditions, [&](const search::SearchProgress& p) {
             if (interrupted.load()) engine.requestCancel();
             if (!bar || p.maximum <= 0) return;
             int percent = static_cast<int>(std::min<long>(100, p.candidate * 100 / p.maximum));
@@ -164,7 +164,7 @@ public:
         });
         std::signal(SIGINT, previous);
         if (bar && shownPercent >= 0) context.err << "\r" << std::string(40, ' ') << "\r" << std::flush;
-        if (!ok) throw CommandError(engine.errorText());
+        succeedOrError(searched);
 
         if (json_) {
             nlohmann::json j;
@@ -197,7 +197,7 @@ private:
 
     int runListing(CommandContext& context, search::SearchEngine& engine) {
         engine.reloadSettings();
-        std::optional<std::string> text = engine.listing(listing_);
+        auto text = engine.listing(listing_);
         if (!text) throw CommandError("--listing takes a result line \"N:YYYY-MM-DD HH:MM\" of 1900..2050");
         if (json_) {
             nlohmann::json j{{"line", listing_}, {"text", *text}};

@@ -36,12 +36,13 @@ public:
         environment.adjustSettings = inputs_.settingsAdjustment();
         auto record = std::make_unique<chart::ChartRecord>();
         record->writeOutput = false;  // only the judge's answer is shown
-        if (!workflow::drawChart(*record, request, environment)) throw CommandError(record->errorText);
+        succeedOrError(workflow::drawChart(*record, request, environment));
 
         analysis::TopicJudge judge(environment.dataRoot);
         judge.takeSnapshot(*record);
-        std::string guide;
-        if (!judge.judgeTopic(topic, guide)) throw CommandError(judge.errorText());
+        auto judged = judge.judgeTopic(topic);
+        if (!judged) throw CommandError(judged.message());
+        std::string guide = std::move(*judged);
         if (gbk_) {
             context.out << text::utf8ToGbk(guide);
         } else {

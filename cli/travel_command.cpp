@@ -29,15 +29,14 @@ public:
         // that do not exist and years outside its range, with its own text.
         if (std::sscanf(moment_.c_str(), "%5d-%2d-%2d %2d:%2d%c", &year, &month, &day, &hour, &minute, &tail) != 5)
             throw CommandError("the moment is \"YYYY-MM-DD HH:MM\", not \"" + moment_ + "\"");
-        search::TravelFormulaResult result =
+        search::TravelFormula formula = valueOrError(
             search::travelFormula(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
                                   static_cast<std::int16_t>(day), static_cast<std::int16_t>(hour),
-                                  static_cast<std::int16_t>(minute));
-        if (!result.text) throw CommandError(result.errorText);
+                                  static_cast<std::int16_t>(minute)));
         if (gbk_) {
-            context.out << text::utf8ToGbk(*result.text);
+            context.out << text::utf8ToGbk(formula.text);
         } else {
-            std::string shown = *result.text;
+            std::string shown = formula.text;
             std::erase(shown, '\r');
             context.out << shown << '\n';
         }

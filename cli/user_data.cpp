@@ -19,13 +19,13 @@ void setDataRootOverride(const std::filesystem::path& root) { dataRootOverride()
 
 std::filesystem::path preparedDataRoot() {
     std::filesystem::path root = dataRootOverride();
-    try {
-        if (root.empty()) root = files::resolveDataRoot();
-    } catch (const std::runtime_error& error) {
-        throw CommandError(error.what());
+    if (root.empty()) {
+        auto resolved = files::resolveDataRoot();
+        if (!resolved) throw CommandError(resolved.message());
+        root = *resolved;
     }
     auto prepared = files::prepareDataRoot(root, files::shippedDefaultsDirectory());
-    if (!prepared.ok) throw CommandError(prepared.error);
+    if (!prepared) throw CommandError(prepared.message());
     return root;
 }
 

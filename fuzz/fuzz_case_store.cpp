@@ -18,19 +18,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cases::CaseStore store(root);
     cases::CaseRecordImage image{};
     std::int32_t count = store.slotCount();
-    for (std::int32_t n : {0, 1, count - 1, count, -1})
-        if (store.read(n, image)) (void)cases::decodeCaseRecord(image);
-    std::vector<std::int32_t> found;
+    for (std::int32_t n : {0, 1, count - 1, count, -1}) {
+        if (auto read = store.read(n)) {
+            image = *read;
+            (void)cases::decodeCaseRecord(image);
+        }
+    }
     cases::CaseFilter filter;
     filter.name = "张";
     filter.nameMode = cases::TextMatch::Contains;
     filter.yearRange = true;
     filter.yearFrom = -1000;
     filter.yearTo = 3000;
-    store.filteredScan(filter, found);
+    (void)store.filteredScan(filter);
     std::vector<std::int32_t> first(16);
     for (int i = 0; i < 16; ++i) first[i] = i;
-    for (auto& [n, slot] : store.readLive(first)) (void)cases::decodeCaseRecord(slot);
-    if (count < 1000) store.append(image);
+    for (auto& [n, slot] : store.readLive(first).valueOr({})) (void)cases::decodeCaseRecord(slot);
+    if (count < 1000) (void)store.append(image);
     return 0;
 }

@@ -11,10 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto path = custom::CustomChartFile::pathIn(fuzz::scratchRoot());
     fuzz::writeFile(path, data, size);
     custom::CustomChartFile file(path);
-    file.open();
-    for (const auto& name : file.listClasses()) {
-        if (auto found = file.readClass(name)) file.updateClass(name, *found);
+    (void)file.open();
+    for (const auto& name : file.listClasses().valueOr({})) {
+        if (auto found = file.readClass(name)) (void)file.updateClass(name, *found);
     }
-    file.deleteClass("测试");
+    (void)file.deleteClass("测试");
     return 0;
 }

@@ -20,6 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& city : table.cities(province)) (void)table.coordinates(province, city);
     (void)files::readWindowSettings(root);
     (void)cases::readClassList(root, cases::MissingClass::AsTemporary);
-    table.setPlace("福建省", "福州", {119, 18, 26, 5});
+    (void)table.setPlace("福建省", "福州", {119, 18, 26, 5});
     return 0;
 }

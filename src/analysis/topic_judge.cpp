@@ -1,8 +1,6 @@
 // The topic judge: snapshot of the last chart and the topic guides.
 #include "analysis/topic_judge.hpp"
 
-#include <stdexcept>
-
 #include "knowledge/knowledge_base.hpp"
 
 namespace qimen::analysis {
@@ -18,7 +16,7 @@ std::filesystem::path TopicJudge::systemChartsPathIn(const std::filesystem::path
 }
 
 TopicJudge::TopicJudge(const std::filesystem::path& dataRoot) : systemCharts_(systemChartsPathIn(dataRoot)) {
-    if (!systemCharts_.open()) systemChartsError_ = systemCharts_.error();
+    if (auto opened = systemCharts_.open(); !opened) systemChartsError_ = opened.message();
 }
 
 void TopicJudge::takeSnapshot(const chart::ChartRecord& r) {
@@ -49,16 +47,14 @@ void TopicJudge::takeSnapshot(const chart::ChartRecord& r) {
     s.monthGeneral = r.monthGeneral;
 }
 
-bool TopicJudge::judgeTopic(int topic, std::string& out) {
-    if (topic < 0 || topic >= kTopicCount) throw std::out_of_range("topic number outside 0..6");
-    if (snapshot_.request.method != chart::ChartMethod::Hour || snapshot_.settings.pan != 0) {
-        errorText_ = kTopicRefusal;
-        return false;
-    }
+Expected<std::string> TopicJudge::judgeTopic(int topic) const {
+    if (topic < 0 || topic >= kTopicCount) return fail("topic number " + std::to_string(topic) + " is outside 0..6");
+    if (snapshot_.request.method != chart::ChartMethod::Hour || snapshot_.settings.pan != 0)
+        return fail(std::string(kTopicRefusal));
     const knowledge::TextPair ids = knowledge::topicGuideIds(topic);
-    out = knowledge::lookupText(ids.first);
-    out += knowledge::lookupText(ids.second);
-    return true;
+    std::string guide(knowledge::lookupText(ids.first));
+    guide += knowledge::lookupText(ids.second);
+    return guide;
 }
 
 }  // namespace qimen::analysis

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.hpp"
 #include "chart/chart_record.hpp"
 #include "custom/custom_chart_file.hpp"
 
@@ -59,13 +60,12 @@ public:
     // snapshot's method changes, so a later topic is refused.
     void takeSnapshot(const chart::ChartRecord& record);
 
-    // Topic 0..6 (std::out_of_range otherwise). For a rotating-plate hour
-    // chart: true, and `out` receives the two halves of the topic's guide
-    // (texts 3100 + 2t and 3101 + 2t) with nothing between them. Otherwise
-    // false, `out` untouched and errorText() holds kTopicRefusal.
-    bool judgeTopic(int topic, std::string& out);
+    // Topic 0..6. For a rotating-plate hour chart: the two halves of the
+    // topic's guide (texts 3100 + 2t and 3101 + 2t) with nothing between
+    // them. Otherwise fails with kTopicRefusal (a topic outside 0..6 fails
+    // too).
+    Expected<std::string> judgeTopic(int topic) const;
 
-    const std::string& errorText() const { return errorText_; }
     const ChartSnapshot& snapshot() const { return snapshot_; }
     const std::string& systemChartsError() const { return systemChartsError_; }
 
@@ -73,7 +73,6 @@ private:
     ChartSnapshot snapshot_;
     custom::CustomChartFile systemCharts_;
     std::string systemChartsError_;
-    std::string errorText_;
 };
 
 }  // namespace qimen::analysis

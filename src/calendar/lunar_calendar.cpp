@@ -27,27 +27,26 @@ CivilDateTime outsideReformGap(const CivilDateTime& date) {
     return date;
 }
 
-SolarDateResult failure(std::string message) { return SolarDateResult{false, CivilDateTime{}, std::move(message)}; }
-
-SolarDateResult success(const CivilDateTime& date, const CivilDateTime& time) {
-    return SolarDateResult{true, CivilDateTime{date.year, date.month, date.day, time.hour, time.minute}, {}};
+// The date with the hour and minute of `time`.
+CivilDateTime withTimeOf(const CivilDateTime& date, const CivilDateTime& time) {
+    return CivilDateTime{date.year, date.month, date.day, time.hour, time.minute};
 }
 
-SolarDateResult solarFromTable(const CivilDateTime& lunar, bool leap) {
+Expected<CivilDateTime> solarFromTable(const CivilDateTime& lunar, bool leap) {
     const int y = lunar.year;
     const int m = lunar.month;
     const int d = lunar.day;
-    if (y == 1938 && m == 1 && d == 30 && !leap) return success(CivilDateTime{1938, 3, 1, 0, 0}, lunar);
+    if (y == 1938 && m == 1 && d == 30 && !leap) return withTimeOf(CivilDateTime{1938, 3, 1, 0, 0}, lunar);
 
     const std::uint32_t word = storedSolarFromLunarWord(y, m);
     const std::uint32_t half = leap ? (word >> 16) : (word & 0xFFFFu);
     if (leap && !(word >> 31)) {
         char text[96];
         std::snprintf(text, sizeof text, kNoSuchLeapMonthFormat, m);
-        return failure(text);
+        return fail(text);
     }
     const bool isLong = (half >> 7) & 0x1;
-    if (d > (isLong ? 30 : 29)) return failure(kLunarDayOutOfRangeMessage);
+    if (d > (isLong ? 30 : 29)) return fail(kLunarDayOutOfRangeMessage);
 
     const int add = static_cast<int>(half & 0x1F);
     const int h = static_cast<int>((half >> 5) & 0x3);
@@ -79,18 +78,18 @@ SolarDateResult solarFromTable(const CivilDateTime& lunar, bool leap) {
             year += 1;
         }
     }
-    return success(CivilDateTime{i16(year), i16(month), i16(day), 0, 0}, lunar);
+    return withTimeOf(CivilDateTime{i16(year), i16(month), i16(day), 0, 0}, lunar);
 }
 
 // Converts Gregorian days from an estimate on until one has the lunar date
 // asked for; gives up once the lunar year after next is reached. Steps from
 // run to run (lunar_day_runs.hpp), which finds the day a day-by-day walk
 // would find.
-SolarDateResult solarBySearch(const CivilDateTime& lunar, bool leap) {
+Expected<CivilDateTime> solarBySearch(const CivilDateTime& lunar, bool leap) {
     const int y = lunar.year;
     const int m = lunar.month;
     const int d = lunar.day;
-    if (leap && leapMonthOf(y) == 0) return failure(kYearWithoutLeapMonthMessage);
+    if (leap && leapMonthOf(y) == 0) return fail(kYearWithoutLeapMonthMessage);
 
     const CivilDateTime estimate{i16(y), i16(m), i16(std::min(d, 28)), 0, 0};
     const LunarDate there = solarToLunar(estimate);
@@ -106,8 +105,8 @@ SolarDateResult solarBySearch(const CivilDateTime& lunar, bool leap) {
         const LunarDate& first = run.first;
         if (first.date.year == y && first.date.month == m && first.leap == leap && d >= first.date.day &&
             d < first.date.day + run.days)
-            return success(dateFromJulianDay(jd + (d - first.date.day)), lunar);
-        if (first.date.year >= y + 2) return failure(kLunarDateNotFoundMessage);
+            return withTimeOf(dateFromJulianDay(jd + (d - first.date.day)), lunar);
+        if (first.date.year >= y + 2) return fail(kLunarDateNotFoundMessage);
         jd += run.days;
     }
 }
@@ -120,9 +119,9 @@ LunarDate solarToLunarBySeries(const CivilDateTime& date) {
     return seriesLunarDayRunFrom(outsideReformGap(date)).first;
 }
 
-SolarDateResult lunarToSolar(const CivilDateTime& lunar, bool leap) {
+Expected<CivilDateTime> lunarToSolar(const CivilDateTime& lunar, bool leap) {
     if (lunar.day > 30 || lunar.day < 1 || lunar.month < 1 || lunar.month > 12)
-        return failure(kLunarDayOutOfRangeMessage);
+        return fail(kLunarDayOutOfRangeMessage);
     if (lunar.year >= kLunarTableFirstYear && lunar.year <= kLunarTableLastYear) return solarFromTable(lunar, leap);
     return solarBySearch(lunar, leap);
 }

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "base/expected.hpp"
 #include "calendar/civil_date_time.hpp"
 
 namespace qimen::calendar {
@@ -28,16 +29,6 @@ inline constexpr const char* kLunarDayOutOfRangeMessage = "不存在这个日期
 inline constexpr const char* kNoSuchLeapMonthFormat = "此年没有闰%d月,请重新确定月份！";
 inline constexpr const char* kYearWithoutLeapMonthMessage = "此年没有闰月";
 inline constexpr const char* kLunarDateNotFoundMessage = "不存在这个日期";
-
-// The answer of lunarToSolar: the Gregorian/Julian date when `ok`, otherwise
-// the message to show.
-struct SolarDateResult {
-    bool ok = false;
-    CivilDateTime date;
-    std::string message;
-
-    explicit operator bool() const { return ok; }
-};
 
 // Lunar date of a Gregorian/Julian date of -849..2100 (astronomical year, a
 // valid date; a date of the 1582-10-05..14 gap is read as the day it names in
@@ -66,8 +57,8 @@ LunarDate solarToLunarBySeries(const CivilDateTime& date);
 // (120 days before for years below 1) and answers the first day whose
 // solarToLunar is the date asked for, year included; it takes microseconds,
 // a few tens at worst.
-SolarDateResult lunarToSolar(const CivilDateTime& lunar, bool leap);
+Expected<CivilDateTime> lunarToSolar(const CivilDateTime& lunar, bool leap);
 
-inline SolarDateResult lunarToSolar(const LunarDate& lunar) { return lunarToSolar(lunar.date, lunar.leap); }
+inline Expected<CivilDateTime> lunarToSolar(const LunarDate& lunar) { return lunarToSolar(lunar.date, lunar.leap); }
 
 }  // namespace qimen::calendar

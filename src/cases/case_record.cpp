@@ -35,7 +35,10 @@ CaseRecord decodeCaseRecord(const CaseRecordImage& image) {
     return record;
 }
 
-CaseRecordImage encodeCaseRecord(const CaseRecord& record) {
+namespace {
+
+// The slot image; raises files::FieldError for the first text that does not fit.
+CaseRecordImage encodeImage(const CaseRecord& record) {
     CaseRecordImage image{};
     std::span<std::uint8_t> bytes(image);
     writeLittleEndian<std::int32_t>(bytes, field::kCaseNumber, record.caseNumber);
@@ -59,6 +62,12 @@ CaseRecordImage encodeCaseRecord(const CaseRecord& record) {
                                      std::uint32_t{record.method} | (std::uint32_t{record.givenJu} << 8));
     files::writeTextCell(bytes, field::kPlaceName, 100, kPlaceNameMax, record.placeName, "地点");
     return image;
+}
+
+}  // namespace
+
+Expected<CaseRecordImage> encodeCaseRecord(const CaseRecord& record) {
+    return files::encodedOrFailure([&] { return encodeImage(record); });
 }
 
 std::string caseDateText(const CaseRecord& record) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "base/expected.hpp"
 #include "calendar/civil_date_time.hpp"
 
 namespace qimen::cases {
@@ -69,10 +70,9 @@ struct CaseRecord {
 // text cell without a terminator is read to the end of its cell.
 CaseRecord decodeCaseRecord(const CaseRecordImage& image);
 
-// Encodes a record into a zero-filled image (reserved bytes 0). Throws
-// files::FieldError naming the field when a text is longer than its limit or
-// has no GBK form.
-CaseRecordImage encodeCaseRecord(const CaseRecord& record);
+// Encodes a record into a zero-filled image (reserved bytes 0). Fails naming
+// the field when a text is longer than its limit or has no GBK form.
+Expected<CaseRecordImage> encodeCaseRecord(const CaseRecord& record);
 
 // The 日期 column of the case list: "农" or "公", "闰" for a lunar leap month,
 // then year-month-day with the year as the user writes it (stored y ≤ 0 reads

@@ -67,8 +67,7 @@ std::uint64_t CaseStore::slotOffset(std::int32_t n) const {
     return std::uint64_t(n % kSlotsPerFile) * kCaseRecordSize + (n < kSlotsPerFile ? kStoreHeaderSize : 0);
 }
 
-bool CaseStore::locked(const std::function<void()>& body) {
-    error_.clear();
+Expected<void> CaseStore::locked(const std::function<void()>& body) {
     warning_.clear();
     try {
         std::error_code ignored;
@@ -76,21 +75,15 @@ bool CaseStore::locked(const std::function<void()>& body) {
         files::FileLock lock(dat_ / layout::kLockFile, options_.lockWait);
         finishInterruptedUpdate();
         body();
-        return true;
-    } catch (const files::FileError& error) {
-        error_ = error.what();
-    } catch (const StoreError& error) {
-        error_ = error.what();
-    } catch (const text::EncodingError& error) {
-        error_ = error.what();
-    } catch (const files::FieldError& error) {
-        error_ = error.what();
-    } catch (const std::filesystem::filesystem_error& error) {
-        error_ = error.what();
+        return ok();
     } catch (const std::bad_alloc&) {
-        error_ = "out of memory";
+        return fail("out of memory");
+    } catch (const std::exception& error) {
+        // The file layer's, the store's own and the encoders' failures alike
+        // (files::InterruptedOperation, standing for the process dying, is no
+        // std::exception and passes).
+        return fail(error.what());
     }
-    return false;
 }
 
 StoreHeader CaseStore::readHeader() const {
@@ -104,8 +97,8 @@ StoreHeader CaseStore::readHeader() const {
         throw StoreError("the case store header in " + path.string() + " is cut short (" +
                          std::to_string(file.size()) + " of 20 bytes); the store is damaged");
     StoreHeader header = decodeStoreHeader(image);
-    if (auto problem = headerProblem(header, false))
-        throw StoreError("the case store header in " + path.string() + " is damaged: " + *problem);
+    if (auto sound = checkStoreHeader(header, false); !sound)
+        throw StoreError("the case store header in " + path.string() + " is damaged: " + sound.message());
     return header;
 }
 
@@ -151,7 +144,7 @@ void CaseStore::finishInterruptedUpdate() {
     files::syncDirectory(dat_);
 }
 
-bool CaseStore::open() {
+Expected<void> CaseStore::open() {
     return locked([&] {
         auto commentary = files::commentaryDirectory(root_);
         std::filesystem::create_directories(commentary);
@@ -166,33 +159,34 @@ bool CaseStore::open() {
 
 std::int32_t CaseStore::slotCount() {
     std::int32_t count = 0;
-    locked([&] { count = readHeader().slotCount; });
+    (void)locked([&] { count = readHeader().slotCount; });
     return count;
 }
 
-std::optional<StoreHeader> CaseStore::header() {
-    std::optional<StoreHeader> result;
-    locked([&] { result = readHeader(); });
-    return result;
+Expected<StoreHeader> CaseStore::header() {
+    StoreHeader header;
+    if (auto done = locked([&] { header = readHeader(); }); !done) return fail(done.message());
+    return header;
 }
 
-bool CaseStore::read(std::int32_t n, CaseRecordImage& image) {
-    bool live = false;
-    bool ok = locked([&] {
+Expected<CaseRecordImage> CaseStore::read(std::int32_t n) {
+    CaseRecordImage image{};
+    auto done = locked([&] {
         StoreHeader header = readHeader();
         if (n < 0 || n >= header.slotCount)
             throw StoreError("no case " + std::to_string(n) + ": the store has cases 0 to " +
                              std::to_string(header.slotCount - 1));
         readSlot(n, image);
-        live = image[field::kDeleted] == 0;
-        if (!live) throw StoreError("case " + std::to_string(n) + " has been deleted");
+        if (image[field::kDeleted] != 0) throw StoreError("case " + std::to_string(n) + " has been deleted");
     });
-    return ok && live;
+    if (!done) return fail(done.message());
+    return image;
 }
 
-std::vector<std::pair<std::int32_t, CaseRecordImage>> CaseStore::readLive(std::span<const std::int32_t> numbers) {
+Expected<std::vector<std::pair<std::int32_t, CaseRecordImage>>> CaseStore::readLive(
+    std::span<const std::int32_t> numbers) {
     std::vector<std::pair<std::int32_t, CaseRecordImage>> result;
-    locked([&] {
+    auto done = locked([&] {
         StoreHeader header = readHeader();
         std::map<std::int32_t, File> open;
         for (std::int32_t n : numbers) {
@@ -212,6 +206,7 @@ std::vector<std::pair<std::int32_t, CaseRecordImage>> CaseStore::readLive(std::s
             if (image[field::kDeleted] == 0) result.emplace_back(n, image);
         }
     });
+    if (!done) return fail(done.message());
     return result;
 }
 
@@ -254,9 +249,9 @@ std::int32_t CaseStore::appendNewSlot(StoreHeader header, CaseRecordImage image)
     return n;
 }
 
-std::optional<std::int32_t> CaseStore::append(const CaseRecordImage& record) {
-    std::optional<std::int32_t> result;
-    locked([&] {
+Expected<std::int32_t> CaseStore::append(const CaseRecordImage& record) {
+    std::int32_t result = -1;
+    auto done = locked([&] {
         StoreHeader header = readHeader();
         CaseRecordImage image = record;
         if (header.reuseFlag == 1) {
@@ -285,10 +280,11 @@ std::optional<std::int32_t> CaseStore::append(const CaseRecordImage& record) {
         }
         result = appendNewSlot(header, image);
     });
+    if (!done) return fail(done.message());
     return result;
 }
 
-bool CaseStore::update(std::int32_t n, const CaseRecordImage& image) {
+Expected<void> CaseStore::update(std::int32_t n, const CaseRecordImage& image) {
     return locked([&] {
         StoreHeader header = readHeader();
         if (n < 0 || n >= header.slotCount)
@@ -307,7 +303,7 @@ bool CaseStore::update(std::int32_t n, const CaseRecordImage& image) {
     });
 }
 
-bool CaseStore::markDeleted(std::int32_t n) {
+Expected<void> CaseStore::markDeleted(std::int32_t n) {
     return locked([&] {
         StoreHeader header = readHeader();
         if (n < 0 || n >= header.slotCount) throw StoreError("no case " + std::to_string(n) + " to delete");
@@ -326,8 +322,9 @@ bool CaseStore::markDeleted(std::int32_t n) {
     });
 }
 
-bool CaseStore::filteredScan(const CaseFilter& filter, std::vector<std::int32_t>& numbers) {
-    return locked([&] {
+Expected<std::vector<std::int32_t>> CaseStore::filteredScan(const CaseFilter& filter) {
+    std::vector<std::int32_t> numbers;
+    auto done = locked([&] {
         StoreHeader header = readHeader();
         CompiledCaseFilter compiled(filter, header.storeKind);
         const std::int32_t kBlockSlots = std::clamp(header.slotCount, 1, 2048);
@@ -357,6 +354,8 @@ bool CaseStore::filteredScan(const CaseFilter& filter, std::vector<std::int32_t>
             }
         }
     });
+    if (!done) return fail(done.message());
+    return numbers;
 }
 
 }  // namespace qimen::cases

@@ -54,9 +54,9 @@ void appendNote(std::string& notes, const std::string& note) {
 
 }  // namespace
 
-bool CaseStore::exportTo(const fs::path& directory) {
+Expected<void> CaseStore::exportTo(const fs::path& directory) {
     std::string failures;
-    bool ok = locked([&] {
+    return locked([&] {
         StoreHeader header = readHeader();
         fs::create_directories(directory);
         std::int32_t files = std::max<std::int32_t>(header.fileCount, fileCountFor(header.slotCount));
@@ -78,10 +78,9 @@ bool CaseStore::exportTo(const fs::path& directory) {
         }
         if (!failures.empty()) throw StoreError("export incomplete: " + failures);
     });
-    return ok;
 }
 
-bool CaseStore::importFrom(const fs::path& headerFile) {
+Expected<void> CaseStore::importFrom(const fs::path& headerFile) {
     return locked([&] {
         // 1. Check the source completely before touching anything here.
         if (headerFile.filename() != layout::dataFileName(0))
@@ -100,8 +99,8 @@ bool CaseStore::importFrom(const fs::path& headerFile) {
                 throw StoreError(headerFile.string() + " is too short to be a case store (under 20 bytes)");
         }
         StoreHeader header = decodeStoreHeader(image);
-        if (auto problem = headerProblem(header, true))
-            throw StoreError(headerFile.string() + " is not a sound case store: " + *problem);
+        if (auto sound = checkStoreHeader(header, true); !sound)
+            throw StoreError(headerFile.string() + " is not a sound case store: " + sound.message());
         for (std::int32_t k = 0; k < header.fileCount; ++k) {
             auto path = source / layout::dataFileName(k);
             if (!files::isPlainFile(path)) throw StoreError("the store to import lacks " + path.string());
@@ -149,7 +148,7 @@ bool CaseStore::importFrom(const fs::path& headerFile) {
     });
 }
 
-bool CaseStore::clear() {
+Expected<void> CaseStore::clear() {
     return locked([&] {
         // The header file first: from then on the store reads as absent and the
         // next open() makes a new one, whatever is left of the rest.

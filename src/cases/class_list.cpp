@@ -16,44 +16,41 @@ constexpr long kMaxClassCount = 10000;
 
 }  // namespace
 
-ClassListRead readClassList(const std::filesystem::path& root, MissingClass missing) {
-    ClassListRead result;
+Expected<std::vector<std::string>> readClassList(const std::filesystem::path& root, MissingClass missing) {
     files::GbkIniFile ini;
-    if (!ini.load(files::windowSettingsPath(root))) {
-        result.error = ini.error();
-        return result;
-    }
+    if (auto loaded = ini.load(files::windowSettingsPath(root)); !loaded) return fail(loaded.message());
+    std::vector<std::string> names;
     long count = std::clamp(ini.integer(kSection, "count", 0), 0L, kMaxClassCount);
     for (long i = 1; i <= count; ++i) {
         auto name = ini.value(kSection, std::to_string(i));
-        result.names.push_back(name ? *name : missing == MissingClass::AsTemporary ? kMissingClassName : "");
+        names.push_back(name ? *name : missing == MissingClass::AsTemporary ? kMissingClassName : "");
     }
-    return result;
+    return names;
 }
 
-std::optional<std::string> classLinesProblem(const std::vector<std::string>& lines) {
-    if (lines.empty()) return std::string("类别不能为空");
+Expected<void> checkClassLines(const std::vector<std::string>& lines) {
+    if (lines.empty()) return fail("类别不能为空");
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto& line = lines[i];
         bool fits = !line.empty() && text::isGbkEncodable(line) && text::gbkLength(line) <= kClassListNameMax &&
                     line.find_first_of("\r\n") == std::string::npos;
-        if (!fits) return "第" + std::to_string(i + 1) + "行类别名不合规定，不能加入。";
+        if (!fits) return fail("第" + std::to_string(i + 1) + "行类别名不合规定，不能加入。");
     }
-    return std::nullopt;
+    return ok();
 }
 
-std::string writeClassList(const std::filesystem::path& root, const std::vector<std::string>& lines) {
-    if (auto problem = classLinesProblem(lines)) return *problem;
+Expected<void> writeClassList(const std::filesystem::path& root, const std::vector<std::string>& lines) {
+    if (auto checked = checkClassLines(lines); !checked) return checked;
     files::GbkIniFile ini;
     auto path = files::windowSettingsPath(root);
-    if (!ini.load(path)) return ini.error();
+    if (auto loaded = ini.load(path); !loaded) return loaded;
     try {
         for (std::size_t i = 0; i < lines.size(); ++i) ini.setText(kSection, std::to_string(i + 1), lines[i]);
         ini.setInteger(kSection, "count", static_cast<long>(lines.size()));
     } catch (const files::FieldError& error) {
-        return error.what();
+        return fail(error.what());
     }
-    return ini.save(path) ? std::string() : ini.error();
+    return ini.save(path);
 }
 
 }  // namespace qimen::cases

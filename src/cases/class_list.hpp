@@ -4,9 +4,10 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "base/expected.hpp"
 
 namespace qimen::cases {
 
@@ -19,25 +20,21 @@ enum class MissingClass {
     AsEmpty,      // "": the class editor
 };
 
-struct ClassListRead {
-    std::vector<std::string> names;
-    std::string error;  // empty, or why the file could not be read
-};
-
 // The names of keys 1 .. count in order; a missing key reads per `missing`.
 // A negative count reads as none; a count beyond the 10,000 a person could
-// keep is taken as damage and capped there.
-ClassListRead readClassList(const std::filesystem::path& root, MissingClass missing);
+// keep is taken as damage and capped there. Fails when the file cannot be
+// read.
+Expected<std::vector<std::string>> readClassList(const std::filesystem::path& root, MissingClass missing);
 
-// Checks the lines of the class editor: the message of the first fault, or
-// nullopt when all lines may be stored. No line: "类别不能为空"; an empty line
-// or one longer than 12 GBK bytes (or not writable in GBK):
-// "第" + i + "行类别名不合规定，不能加入。" with i counted from 1.
-std::optional<std::string> classLinesProblem(const std::vector<std::string>& lines);
+// Checks the lines of the class editor; fails with the message of the first
+// fault. No line: "类别不能为空"; an empty line or one longer than 12 GBK
+// bytes (or not writable in GBK): "第" + i + "行类别名不合规定，不能加入。" with i
+// counted from 1.
+Expected<void> checkClassLines(const std::vector<std::string>& lines);
 
 // Stores the lines as keys 1 .. n and count n, after the check above; keys
-// above n stay in the file unread. Returns the check's message or the file
-// error, or "" when stored.
-std::string writeClassList(const std::filesystem::path& root, const std::vector<std::string>& lines);
+// above n stay in the file unread. Fails with the check's message or the
+// file error.
+Expected<void> writeClassList(const std::filesystem::path& root, const std::vector<std::string>& lines);
 
 }  // namespace qimen::cases

@@ -34,20 +34,20 @@ std::int32_t fileCountFor(std::int32_t slotCount) {
     return slotCount <= 0 ? 1 : (slotCount - 1) / kSlotsPerFile + 1;  // [1, 42950]
 }
 
-std::optional<std::string> headerProblem(const StoreHeader& header, bool strict) {
+Expected<void> checkStoreHeader(const StoreHeader& header, bool strict) {
     if (strict && header.storeKind != kThisStoreKind)
-        return "store kind " + std::to_string(header.storeKind) + " is not a store of this program (kind 4)";
-    if (header.slotCount < 0) return "negative slot count " + std::to_string(header.slotCount);
-    if (header.deletedCount < 0) return "negative deleted count " + std::to_string(header.deletedCount);
+        return fail("store kind " + std::to_string(header.storeKind) + " is not a store of this program (kind 4)");
+    if (header.slotCount < 0) return fail("negative slot count " + std::to_string(header.slotCount));
+    if (header.deletedCount < 0) return fail("negative deleted count " + std::to_string(header.deletedCount));
     if (header.deletedCount > header.slotCount)
-        return "deleted count " + std::to_string(header.deletedCount) + " exceeds the slot count " +
-               std::to_string(header.slotCount);
+        return fail("deleted count " + std::to_string(header.deletedCount) + " exceeds the slot count " +
+                    std::to_string(header.slotCount));
     if (fileCountFor(header.slotCount) > kMaxFileCount)
-        return "slot count " + std::to_string(header.slotCount) + " is beyond what a store can hold";
+        return fail("slot count " + std::to_string(header.slotCount) + " is beyond what a store can hold");
     if (header.fileCount < 1 || (strict && header.fileCount != fileCountFor(header.slotCount)))
-        return "file count " + std::to_string(header.fileCount) + " does not fit the slot count " +
-               std::to_string(header.slotCount);
-    return std::nullopt;
+        return fail("file count " + std::to_string(header.fileCount) + " does not fit the slot count " +
+                    std::to_string(header.slotCount));
+    return ok();
 }
 
 }  // namespace qimen::cases

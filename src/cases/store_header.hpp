@@ -4,8 +4,9 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
+
+#include "base/expected.hpp"
 
 namespace qimen::cases {
 
@@ -36,11 +37,11 @@ StoreHeaderImage encodeStoreHeader(const StoreHeader& header);
 // Data files needed for `slotCount` slots (at least 1).
 std::int32_t fileCountFor(std::int32_t slotCount);
 
-// Why a header cannot belong to a sound store of this system, or nullopt:
-// negative counts, more deleted slots than slots, a slot count beyond what the
+// Whether a header can belong to a sound store of this system; fails with
+// why not: negative counts, more deleted slots than slots, a slot count beyond what the
 // 16-bit file count can address, a file count below 1. With `strict` (an
 // imported store) the kind must be 4 and the file count must fit the slot
 // count exactly.
-std::optional<std::string> headerProblem(const StoreHeader& header, bool strict);
+Expected<void> checkStoreHeader(const StoreHeader& header, bool strict);
 
 }  // namespace qimen::cases

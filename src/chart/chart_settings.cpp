@@ -101,17 +101,17 @@ bool setChartSetting(ChartSettings& settings, std::string_view key, long value) 
     return false;
 }
 
-bool writeChartSettings(const std::filesystem::path& path, const ChartSettings& settings) {
+Expected<void> writeChartSettings(const std::filesystem::path& path, const ChartSettings& settings) {
     files::GbkIniFile ini;
-    if (!ini.load(path)) return false;
+    if (auto loaded = ini.load(path); !loaded) return loaded;
     for (std::string_view name : kDialogOrder) ini.setInteger(kSection, name, valueOf(settings, keyNamed(name).member));
     ensureFolder(path);
     return ini.save(path);
 }
 
-bool writeEndInfoSetting(const std::filesystem::path& path, bool endinfo) {
+Expected<void> writeEndInfoSetting(const std::filesystem::path& path, bool endinfo) {
     files::GbkIniFile ini;
-    if (!ini.load(path)) return false;
+    if (auto loaded = ini.load(path); !loaded) return loaded;
     ini.setInteger(kSection, "endinfo", endinfo ? 1 : 0);
     ensureFolder(path);
     return ini.save(path);

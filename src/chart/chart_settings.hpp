@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "base/expected.hpp"
+
 namespace qimen::chart {
 
 // One chart run's copy of the options. The radio-group values keep the low
@@ -49,13 +51,13 @@ bool setChartSetting(ChartSettings& settings, std::string_view key, long value);
 // angan, selyue), radio values and ileft as decimal integers, check boxes
 // as 1 and 0. Other sections and keys of the file are kept byte for byte; a
 // missing file (and its folder) is created. The file is replaced whole or
-// not at all. Returns false when it cannot be written, and when the existing
-// file cannot be read as a GBK INI file (it is then left as it is, never
+// not at all. Fails when it cannot be written, and when the existing file
+// cannot be read as a GBK INI file (it is then left as it is, never
 // overwritten with less than it held).
-bool writeChartSettings(const std::filesystem::path& path, const ChartSettings& settings);
+Expected<void> writeChartSettings(const std::filesystem::path& path, const ChartSettings& settings);
 
 // Writes the key `endinfo` (1 or 0) alone, as the closing-text dialog does.
 // Same file handling and result as writeChartSettings.
-bool writeEndInfoSetting(const std::filesystem::path& path, bool endinfo);
+Expected<void> writeEndInfoSetting(const std::filesystem::path& path, bool endinfo);
 
 }  // namespace qimen::chart

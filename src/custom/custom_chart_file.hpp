@@ -11,11 +11,11 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/expected.hpp"
 #include "custom/custom_class.hpp"
 #include "files/write_steps.hpp"
 
@@ -29,35 +29,37 @@ public:
     explicit CustomChartFile(std::filesystem::path file, files::WriteObserver* observer = nullptr);
 
     // Creates the file holding the count 0 when it does not exist.
-    bool open();
+    Expected<void> open();
 
-    // Names of the live classes in file order (of the slots that can be read).
-    std::vector<std::string> listClasses();
-    // The first live class of that name.
-    std::optional<CustomClass> readClass(std::string_view name);
-    // Stores a new class in the first free slot, else at the end; returns its
-    // slot index. Refused (nullopt, error()) when the class cannot be encoded
-    // or the file is damaged.
-    std::optional<std::int32_t> addClass(const CustomClass& custom);
+    // Names of the live classes in file order. A file whose count runs past
+    // its slots lists the slots it holds (lastWarning() says so); a file that
+    // cannot be read at all fails.
+    Expected<std::vector<std::string>> listClasses();
+    // The first live class of that name; fails when there is none.
+    Expected<CustomClass> readClass(std::string_view name);
+    // Stores a new class in the first free slot, else at the end; answers its
+    // slot index. Refused when the class cannot be encoded or the file is
+    // damaged.
+    Expected<std::int32_t> addClass(const CustomClass& custom);
     // Overwrites the first live class of that name with the image of
-    // `custom` (its slotNumber and deleted written as they are). False when no
-    // such class exists or the write is refused (error() says which).
-    bool updateClass(std::string_view name, const CustomClass& custom);
+    // `custom` (its slotNumber and deleted written as they are). Fails when
+    // no such class exists or the write is refused.
+    Expected<void> updateClass(std::string_view name, const CustomClass& custom);
     // Marks the first live class of that name free; its other bytes stay.
-    bool deleteClass(std::string_view name);
+    Expected<void> deleteClass(std::string_view name);
 
-    // Why the last operation failed, or what it could not read ("" if all well).
-    const std::string& error() const { return error_; }
+    // What the last listing could not read ("" if all was read).
+    const std::string& lastWarning() const { return warning_; }
 
 private:
     struct Contents;
-    std::optional<Contents> load(bool forWriting);
-    bool store(const Contents& contents);
-    std::optional<std::int32_t> findLive(const Contents& contents, std::string_view name);
+    Expected<Contents> load(bool forWriting);
+    Expected<void> store(const Contents& contents);
+    Expected<std::int32_t> findLive(const Contents& contents, std::string_view name) const;
 
     std::filesystem::path file_;
     files::WriteObserver* observer_;
-    std::string error_;
+    std::string warning_;
 };
 
 }  // namespace qimen::custom

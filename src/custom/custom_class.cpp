@@ -18,8 +18,7 @@ void readAliases(std::span<const std::uint8_t> bytes, std::size_t offset, std::a
 
 void writeAlias(std::span<std::uint8_t> bytes, std::size_t offset, const std::string& alias, std::string_view group) {
     auto stored = checkedAlias(alias);
-    if (!stored)
-        throw files::FieldError(std::string(group) + ": alias \"" + alias + "\" must be one or two Chinese characters");
+    if (!stored) throw files::FieldError(std::string(group) + ": " + stored.message());
     files::writeTextCell(bytes, offset, slot::kAliasCell, 4, *stored, group);
 }
 
@@ -31,12 +30,13 @@ void writeAliases(std::span<std::uint8_t> bytes, std::size_t offset, const std::
 
 }  // namespace
 
-std::optional<std::string> checkedAlias(std::string_view utf8) {
-    if (!text::isGbkEncodable(utf8)) return std::nullopt;
+Expected<std::string> checkedAlias(std::string_view utf8) {
+    Failure refused = fail("alias \"" + std::string(utf8) + "\" must be one or two Chinese characters");
+    if (!text::isGbkEncodable(utf8)) return refused;
     std::string gbk = text::utf8ToGbk(utf8);
-    if (gbk.size() != 2 && gbk.size() != 4) return std::nullopt;
+    if (gbk.size() != 2 && gbk.size() != 4) return refused;
     for (unsigned char byte : gbk)
-        if (byte < 0x80) return std::nullopt;
+        if (byte < 0x80) return refused;
     std::string stored(utf8);
     if (gbk.size() == 2) stored += kFullWidthBlank;
     return stored;
@@ -68,7 +68,10 @@ CustomClass decodeCustomClass(const CustomSlotImage& image) {
     return custom;
 }
 
-CustomSlotImage encodeCustomClass(const CustomClass& custom) {
+namespace {
+
+// The slot image; raises files::FieldError for the first text that does not fit.
+CustomSlotImage encodeImage(const CustomClass& custom) {
     CustomSlotImage image{};
     std::span<std::uint8_t> bytes(image);
     files::writeLittleEndian<std::int32_t>(bytes, slot::kSlotNumber, custom.slotNumber);
@@ -92,6 +95,12 @@ CustomSlotImage encodeCustomClass(const CustomClass& custom) {
     writeAlias(bytes, slot::kLeaderDoor, custom.leaderDoor, "值使");
     bytes[slot::kLeaderDoor + 5] = custom.useLeaderDoor ? 1 : 0;
     return image;
+}
+
+}  // namespace
+
+Expected<CustomSlotImage> encodeCustomClass(const CustomClass& custom) {
+    return files::encodedOrFailure([&] { return encodeImage(custom); });
 }
 
 }  // namespace qimen::custom

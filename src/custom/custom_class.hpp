@@ -6,9 +6,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
+
+#include "base/expected.hpp"
 
 namespace qimen::custom {
 
@@ -62,16 +63,16 @@ struct CustomClass {
 };
 
 // The alias rule: the text must be exactly 2 or 4 GBK bytes, every byte with
-// its high bit set (one or two double-byte characters). Returns the alias to
-// store (a one-character alias completed with "　"), or nullopt.
-std::optional<std::string> checkedAlias(std::string_view utf8);
+// its high bit set (one or two double-byte characters). Answers the alias to
+// store (a one-character alias completed with "　").
+Expected<std::string> checkedAlias(std::string_view utf8);
 
 // Decodes a slot (texts not valid GBK show U+FFFD where bad).
 CustomClass decodeCustomClass(const CustomSlotImage& image);
 
 // Encodes a class into a zero-filled slot. Every alias is checked by the
-// alias rule and the name must fit 24 GBK bytes; throws files::FieldError
-// naming the first that does not.
-CustomSlotImage encodeCustomClass(const CustomClass& custom);
+// alias rule and the name must fit 24 GBK bytes; fails naming the first that
+// does not.
+Expected<CustomSlotImage> encodeCustomClass(const CustomClass& custom);
 
 }  // namespace qimen::custom

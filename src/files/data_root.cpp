@@ -2,7 +2,6 @@
 #include "files/data_root.hpp"
 
 #include <cstdlib>
-#include <stdexcept>
 
 #include "files/file_io.hpp"
 
@@ -20,12 +19,12 @@ std::string environment(const char* name) {
 
 }  // namespace
 
-std::filesystem::path resolveDataRoot() {
-    if (auto home = environment("QIMEN_HOME"); !home.empty()) return home;
+Expected<std::filesystem::path> resolveDataRoot() {
+    if (auto home = environment("QIMEN_HOME"); !home.empty()) return std::filesystem::path(home);
     if (auto xdg = environment("XDG_DATA_HOME"); !xdg.empty()) return std::filesystem::path(xdg) / "qimen";
     if (auto home = environment("HOME"); !home.empty())
         return std::filesystem::path(home) / ".local" / "share" / "qimen";
-    throw std::runtime_error("cannot find a place for the data: set QIMEN_HOME or HOME");
+    return fail("cannot find a place for the data: set QIMEN_HOME or HOME");
 }
 
 std::filesystem::path datDirectory(const std::filesystem::path& root) { return root / "dat"; }
@@ -37,33 +36,30 @@ std::filesystem::path shippedDefaultsDirectory() {
     return QIMEN_SHIPPED_DAT_DIR;
 }
 
-PreparedRoot prepareDataRoot(const std::filesystem::path& root, const std::filesystem::path& defaults) {
-    PreparedRoot result;
+Expected<std::vector<std::string>> prepareDataRoot(const std::filesystem::path& root,
+                                                   const std::filesystem::path& defaults) {
+    std::vector<std::string> seeded;
     std::error_code error;
     for (const auto& folder : {root, datDirectory(root), commentaryDirectory(root)}) {
         std::filesystem::create_directories(folder, error);
         if (error || !std::filesystem::is_directory(folder)) {
-            result.ok = false;
-            result.error = "cannot create the folder " + folder.string() +
-                           (error ? ": " + error.message() : std::string(": a file of that name is in the way"));
-            return result;
+            return fail("cannot create the folder " + folder.string() +
+                        (error ? ": " + error.message() : std::string(": a file of that name is in the way")));
         }
     }
-    if (!std::filesystem::is_directory(defaults, error)) return result;
+    if (!std::filesystem::is_directory(defaults, error)) return seeded;
     for (const auto& entry : std::filesystem::directory_iterator(defaults, error)) {
         if (!entry.is_regular_file(error)) continue;
         auto target = datDirectory(root) / entry.path().filename();
         if (std::filesystem::exists(std::filesystem::symlink_status(target, error))) continue;
         try {
             copyFileAtomically(entry.path(), target);
-            result.seeded.push_back(entry.path().filename().string());
+            seeded.push_back(entry.path().filename().string());
         } catch (const FileError& failure) {
-            result.ok = false;
-            result.error = failure.what();
-            return result;
+            return fail(failure.what());
         }
     }
-    return result;
+    return seeded;
 }
 
 }  // namespace qimen::files

@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "base/expected.hpp"
+
 namespace qimen::files {
 
 // $QIMEN_HOME when set and not empty; else $XDG_DATA_HOME/qimen; else
-// $HOME/.local/share/qimen. Throws std::runtime_error when neither
-// XDG_DATA_HOME nor HOME is set.
-std::filesystem::path resolveDataRoot();
+// $HOME/.local/share/qimen. Fails when neither XDG_DATA_HOME nor HOME is set.
+Expected<std::filesystem::path> resolveDataRoot();
 
 // root/dat
 std::filesystem::path datDirectory(const std::filesystem::path& root);
@@ -24,15 +25,12 @@ std::filesystem::path commentaryDirectory(const std::filesystem::path& root);
 // set, else the data/dat folder of the build's source tree.
 std::filesystem::path shippedDefaultsDirectory();
 
-struct PreparedRoot {
-    bool ok = true;
-    std::string error;                // why the root could not be prepared
-    std::vector<std::string> seeded;  // names of the default files copied in
-};
-
 // Creates root, dat/ and qimen_f/ when missing and copies every regular file
-// of `defaults` that dat/ lacks. Never overwrites or deletes a user's file. A
-// missing `defaults` folder only means nothing is seeded.
-PreparedRoot prepareDataRoot(const std::filesystem::path& root, const std::filesystem::path& defaults);
+// of `defaults` that dat/ lacks; answers the names of the files copied in.
+// Never overwrites or deletes a user's file. A missing `defaults` folder only
+// means nothing is seeded. Fails with the reason when a folder cannot be
+// made or a file cannot be copied.
+Expected<std::vector<std::string>> prepareDataRoot(const std::filesystem::path& root,
+                                                   const std::filesystem::path& defaults);
 
 }  // namespace qimen::files

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.hpp"
+
 namespace qimen::files {
 
 // A text that does not fit its field, or cannot be written in GBK.
@@ -18,6 +20,17 @@ class FieldError : public std::invalid_argument {
 public:
     using std::invalid_argument::invalid_argument;
 };
+
+// What an encoder that raises FieldError makes: its record image, or the
+// message naming the field that does not fit.
+template <typename Encode>
+auto encodedOrFailure(Encode encode) -> Expected<decltype(encode())> {
+    try {
+        return encode();
+    } catch (const FieldError& error) {
+        return fail(error.what());
+    }
+}
 
 template <typename Int>
 Int readLittleEndian(std::span<const std::uint8_t> bytes, std::size_t offset) {

@@ -73,49 +73,38 @@ GbkIniFile::~GbkIniFile() = default;
 GbkIniFile::GbkIniFile(GbkIniFile&&) noexcept = default;
 GbkIniFile& GbkIniFile::operator=(GbkIniFile&&) noexcept = default;
 
-bool GbkIniFile::load(const std::filesystem::path& path) {
+Expected<void> GbkIniFile::load(const std::filesystem::path& path) {
     parser_->ini.Reset();
     loaded_ = false;
-    error_.clear();
     std::error_code missing;
     if (!std::filesystem::exists(std::filesystem::symlink_status(path, missing))) {
         loaded_ = true;
-        return true;
+        return ok();
     }
     std::string bytes;
     try {
         bytes = readWholeFile(path, kMaxBytes);
     } catch (const FileError& error) {
-        error_ = error.what();
-        return false;
+        return fail(error.what());
     }
-    if (bytes.starts_with("\xEF\xBB\xBF") || looksLikeUtf8(bytes)) {
-        error_ = path.string() + " is saved as UTF-8; it must be GBK text (convert it, e.g. with iconv -f UTF-8 -t GBK)";
-        return false;
-    }
-    if (bytes.find('\0') != std::string::npos) {
-        error_ = path.string() + " holds zero bytes; it is not an INI text file";
-        return false;
-    }
+    if (bytes.starts_with("\xEF\xBB\xBF") || looksLikeUtf8(bytes))
+        return fail(path.string() +
+                    " is saved as UTF-8; it must be GBK text (convert it, e.g. with iconv -f UTF-8 -t GBK)");
+    if (bytes.find('\0') != std::string::npos)
+        return fail(path.string() + " holds zero bytes; it is not an INI text file");
     if (parser_->ini.LoadData(bytes.data(), bytes.size()) < 0) {
         parser_->ini.Reset();
-        error_ = "cannot parse " + path.string();
-        return false;
+        return fail("cannot parse " + path.string());
     }
     loaded_ = true;
-    return true;
+    return ok();
 }
 
-bool GbkIniFile::save(const std::filesystem::path& path) {
-    if (!loaded_) {
-        error_ = "not written: " + path.string() + " could not be read, and writing would lose its contents";
-        return false;
-    }
+Expected<void> GbkIniFile::save(const std::filesystem::path& path) {
+    if (!loaded_)
+        return fail("not written: " + path.string() + " could not be read, and writing would lose its contents");
     std::string lf;
-    if (parser_->ini.Save(lf, false) < 0) {
-        error_ = "cannot format " + path.string();
-        return false;
-    }
+    if (parser_->ini.Save(lf, false) < 0) return fail("cannot format " + path.string());
     std::string crlf;
     crlf.reserve(lf.size() + lf.size() / 8);
     for (std::size_t i = 0; i < lf.size(); ++i) {
@@ -127,10 +116,9 @@ bool GbkIniFile::save(const std::filesystem::path& path) {
         std::filesystem::create_directories(path.parent_path(), ignored);
         replaceFileAtomically(path, crlf);
     } catch (const FileError& error) {
-        error_ = error.what();
-        return false;
+        return fail(error.what());
     }
-    return true;
+    return ok();
 }
 
 std::vector<std::string> GbkIniFile::sections() const {

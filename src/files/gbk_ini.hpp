@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/expected.hpp"
+
 namespace qimen::files {
 
 class GbkIniFile {
@@ -24,17 +26,16 @@ public:
     GbkIniFile(GbkIniFile&&) noexcept;
     GbkIniFile& operator=(GbkIniFile&&) noexcept;
 
-    // Loads `path`. A missing file loads as empty and is not an error. Returns
-    // false with error() set when the file cannot be read, is too large, or is
-    // not GBK text (a file saved as UTF-8 is recognised and named as such);
-    // the object is then empty and save() refuses, so the file is never
-    // overwritten with less than it held.
-    bool load(const std::filesystem::path& path);
+    // Loads `path`. A missing file loads as empty and is not an error. Fails
+    // when the file cannot be read, is too large, or is not GBK text (a file
+    // saved as UTF-8 is recognised and named as such); the object is then
+    // empty and save() refuses, so the file is never overwritten with less
+    // than it held.
+    Expected<void> load(const std::filesystem::path& path);
 
-    // Writes the file atomically with CR LF line ends. False with error() set.
-    bool save(const std::filesystem::path& path);
+    // Writes the file atomically with CR LF line ends.
+    Expected<void> save(const std::filesystem::path& path);
 
-    const std::string& error() const { return error_; }
     bool loaded() const { return loaded_; }
 
     std::vector<std::string> sections() const;
@@ -57,7 +58,6 @@ public:
 private:
     struct Parser;  // SimpleIni, kept out of this header
     std::unique_ptr<Parser> parser_;
-    std::string error_;
     bool loaded_ = false;
 };
 

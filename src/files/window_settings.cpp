@@ -42,32 +42,28 @@ std::filesystem::path windowSettingsPath(const std::filesystem::path& root) {
     return datDirectory(root) / "qminit.ini";
 }
 
-WindowSettingsRead readWindowSettings(const std::filesystem::path& root) {
-    WindowSettingsRead result;
+Expected<WindowSettings> readWindowSettings(const std::filesystem::path& root) {
     GbkIniFile ini;
-    if (!ini.load(windowSettingsPath(root))) {
-        result.error = ini.error();
-        return result;
-    }
+    if (auto loaded = ini.load(windowSettingsPath(root)); !loaded) return fail(loaded.message());
     const WindowSettings defaults;
-    for (const auto& key : kIntegerKeys)
-        result.settings.*key.field = ini.integer(key.section, key.key, defaults.*key.field);
-    result.settings.fontName = ini.text(kFontSection, kFontKey, defaults.fontName);
-    return result;
+    WindowSettings settings;
+    for (const auto& key : kIntegerKeys) settings.*key.field = ini.integer(key.section, key.key, defaults.*key.field);
+    settings.fontName = ini.text(kFontSection, kFontKey, defaults.fontName);
+    return settings;
 }
 
-std::string writeWindowSettings(const std::filesystem::path& root, const WindowSettings& settings) {
+Expected<void> writeWindowSettings(const std::filesystem::path& root, const WindowSettings& settings) {
     GbkIniFile ini;
     auto path = windowSettingsPath(root);
-    if (!ini.load(path)) return ini.error();
+    if (auto loaded = ini.load(path); !loaded) return loaded;
     try {
         for (const auto& key : kIntegerKeys)
             if (!key.bounds || settings.state == 0) ini.setInteger(key.section, key.key, settings.*key.field);
         ini.setText(kFontSection, kFontKey, settings.fontName);
     } catch (const FieldError& error) {
-        return error.what();
+        return fail(error.what());
     }
-    return ini.save(path) ? std::string() : ini.error();
+    return ini.save(path);
 }
 
 long effectiveListWidth(long stored) { return stored > 30 ? stored : 30; }

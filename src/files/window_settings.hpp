@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/expected.hpp"
+
 namespace qimen::files {
 
 struct WindowSettings {
@@ -29,19 +31,16 @@ struct WindowSettings {
 // dat/qminit.ini under the data root.
 std::filesystem::path windowSettingsPath(const std::filesystem::path& root);
 
-struct WindowSettingsRead {
-    WindowSettings settings;  // defaults for what is absent or unreadable
-    std::string error;        // empty, or why the file could not be read
-};
-
-// Reads the file; a missing file or key gives the default.
-WindowSettingsRead readWindowSettings(const std::filesystem::path& root);
+// Reads the file; a missing file or key gives the default. Fails when the
+// file cannot be read (the window then goes on with WindowSettings{}).
+Expected<WindowSettings> readWindowSettings(const std::filesystem::path& root);
 
 // Writes the values as the main window does when it closes: the bounds only
 // when `settings.state` is 0 (a maximized or minimized window keeps the
 // bounds last stored in the normal state), everything else always. Other
-// sections and keys of the file are kept. Returns an error text or "".
-std::string writeWindowSettings(const std::filesystem::path& root, const WindowSettings& settings);
+// sections and keys of the file are kept. Fails, writing nothing, when the
+// file cannot be read or written or the font name has no GBK form.
+Expected<void> writeWindowSettings(const std::filesystem::path& root, const WindowSettings& settings);
 
 // Width the case list gets from a stored `listwid`: at least 31, else 30.
 long effectiveListWidth(long stored);

@@ -5,11 +5,11 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "base/expected.hpp"
 #include "files/gbk_ini.hpp"
 #include "places/place_value.hpp"
 
@@ -38,8 +38,8 @@ public:
     // lists no places and refuses changes, so the file is never overwritten.
     const std::string& error() const { return error_; }
 
-    // Re-reads the file.
-    bool reload();
+    // Re-reads the file; error() then tells why it could not be read.
+    Expected<void> reload();
 
     // City names of a province in file order (none for an unknown province).
     std::vector<std::string> cities(std::string_view province) const;
@@ -52,14 +52,14 @@ public:
     PlaceCoordinates coordinates(std::string_view province, std::string_view city) const;
 
     // Adds or overwrites a city of one of the first 34 provinces after the
-    // range check. Returns "" on success, else the message: the dialog's range
-    // messages, or why the name or file cannot take it.
-    std::string setPlace(std::string_view province, std::string_view city, const PlaceValue& value);
-    // Deletes a city. Returns "" on success or the reason (unknown city …).
-    std::string deletePlace(std::string_view province, std::string_view city);
+    // range check. Fails with the dialog's range messages, or why the name or
+    // file cannot take it.
+    Expected<void> setPlace(std::string_view province, std::string_view city, const PlaceValue& value);
+    // Deletes a city; fails with the reason (unknown city …).
+    Expected<void> deletePlace(std::string_view province, std::string_view city);
 
 private:
-    std::optional<std::string> nameProblem(std::string_view province, std::string_view city) const;
+    Expected<void> checkName(std::string_view province, std::string_view city) const;
 
     std::filesystem::path root_;
     files::GbkIniFile ini_;

@@ -46,20 +46,21 @@ std::string formatPlaceValue(const PlaceValue& value) {
 double longitudeOf(const PlaceValue& value) { return value.longitudeDegrees + value.longitudeMinutes / 60.0; }
 double latitudeOf(const PlaceValue& value) { return value.latitudeDegrees + value.latitudeMinutes / 60.0; }
 
-std::optional<std::string> placeValueProblem(const PlaceValue& value) {
+Expected<void> checkPlaceValue(const PlaceValue& value) {
     auto inside = [](int x, int low, int high) { return x >= low && x <= high; };
     if (!inside(value.longitudeDegrees, -179, 179) || !inside(value.longitudeMinutes, 0, 59))
-        return std::string(kLongitudeRangeMessage);
+        return fail(std::string(kLongitudeRangeMessage));
     if (!inside(value.latitudeDegrees, -89, 89) || !inside(value.latitudeMinutes, 0, 59))
-        return std::string(kLatitudeRangeMessage);
-    return std::nullopt;
+        return fail(std::string(kLatitudeRangeMessage));
+    return ok();
 }
 
-std::optional<std::string> placeTextsProblem(const PlaceValueTexts& texts) {
+Expected<PlaceValue> placeValueOfTexts(const PlaceValueTexts& texts) {
     constexpr int kOutside = 1000;  // any value the ranges refuse
     PlaceValue value{decimal(texts.longitudeDegrees).value_or(kOutside), decimal(texts.longitudeMinutes).value_or(kOutside),
                      decimal(texts.latitudeDegrees).value_or(kOutside), decimal(texts.latitudeMinutes).value_or(kOutside)};
-    return placeValueProblem(value);
+    if (auto checked = checkPlaceValue(value); !checked) return fail(checked.message());
+    return value;
 }
 
 }  // namespace qimen::places

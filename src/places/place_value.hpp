@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.hpp"
+
 namespace qimen::places {
 
 // Value of a key that has none.
@@ -39,13 +41,13 @@ double longitudeOf(const PlaceValue& value);
 double latitudeOf(const PlaceValue& value);
 
 // The range check of the place dialog: longitude degrees -179..179, latitude
-// degrees -89..89, minutes 0..59. Returns the dialog's message for the first
-// fault, or nullopt.
-std::optional<std::string> placeValueProblem(const PlaceValue& value);
+// degrees -89..89, minutes 0..59. Fails with the dialog's message for the
+// first fault.
+Expected<void> checkPlaceValue(const PlaceValue& value);
 
-// The same check on the four texts of the dialog's edits; a text that is not
-// a decimal integer counts as out of range.
-std::optional<std::string> placeTextsProblem(const PlaceValueTexts& texts);
+// The same check on the four texts of the dialog's edits, answering the value
+// they hold; a text that is not a decimal integer counts as out of range.
+Expected<PlaceValue> placeValueOfTexts(const PlaceValueTexts& texts);
 
 inline constexpr std::string_view kLongitudeRangeMessage = "经度在-180到180之间，分数在0-60之间";
 inline constexpr std::string_view kLatitudeRangeMessage = "纬度在-90到90之间，分数在0-60之间";

@@ -65,8 +65,8 @@ ClosingTextState loadClosingText(const std::filesystem::path& dataRoot) {
     return state;
 }
 
-ClosingTextSaveResult saveClosingText(const std::filesystem::path& dataRoot, std::string_view text, bool append) {
-    if (text.empty()) return {false, "输入不能为空"};
+Expected<void> saveClosingText(const std::filesystem::path& dataRoot, std::string_view text, bool append) {
+    if (text.empty()) return fail("输入不能为空");
     std::string content;
     for (const std::string& line : splitLines(text)) {
         content += line;
@@ -76,17 +76,17 @@ ClosingTextSaveResult saveClosingText(const std::filesystem::path& dataRoot, std
     try {
         gbk = text::utf8ToGbk(content);
     } catch (const text::EncodingError& error) {
-        return {false, std::string("尾部信息含有不能保存的字符: ") + error.what()};
+        return fail(std::string("尾部信息含有不能保存的字符: ") + error.what());
     }
     try {
         std::filesystem::create_directories(files::datDirectory(dataRoot));
         files::replaceFileAtomically(closingTextPath(dataRoot), gbk);
     } catch (const std::exception& error) {
-        return {false, error.what()};
+        return fail(error.what());
     }
     if (!chart::writeEndInfoSetting(chart::chartSettingsPath(dataRoot), append))
-        return {false, "不能写入设置文件 " + chart::chartSettingsPath(dataRoot).string()};
-    return {true, {}};
+        return fail("不能写入设置文件 " + chart::chartSettingsPath(dataRoot).string());
+    return ok();
 }
 
 }  // namespace qimen::render

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/expected.hpp"
 #include "chart/chart_record.hpp"
 
 namespace qimen::render {
@@ -37,18 +38,12 @@ struct ClosingTextState {
 };
 ClosingTextState loadClosingText(const std::filesystem::path& dataRoot);
 
-struct ClosingTextSaveResult {
-    bool ok = false;
-    std::string message;  // shown with the caption "信息" when !ok
-    explicit operator bool() const { return ok; }
-};
-
 // The dialog's 确定: an empty text is refused with "输入不能为空" and nothing
 // is written. Otherwise writes the lines of `text` (UTF-8), each followed by
 // CR LF, as GBK to dat/EndInfo.txt (created or replaced whole), then the
 // setting endinfo = `append`. Fails with a message, writing nothing, when
 // the text has a character without a GBK form; fails when a file cannot be
-// written.
-ClosingTextSaveResult saveClosingText(const std::filesystem::path& dataRoot, std::string_view text, bool append);
+// written. The window shows a failure with the caption "信息".
+Expected<void> saveClosingText(const std::filesystem::path& dataRoot, std::string_view text, bool append);
 
 }  // namespace qimen::render

@@ -97,35 +97,35 @@ ConditionForm formFromConditions(const SearchConditions& c) {
 
 ConditionForm clearedForm() { return formFromConditions(SearchConditions{}); }
 
-std::optional<std::string> acceptForm(const ConditionForm& form, SearchConditions& c) {
+Expected<void> acceptForm(const ConditionForm& form, SearchConditions& c) {
     if (!readPalaces(form.deityCells, false, c.deityPalace, c.deityCount))
-        return "神盘落宫输入错误，宫数在1－9，5宫请输入2";
+        return fail("神盘落宫输入错误，宫数在1－9，5宫请输入2");
     c.deityAll = form.deityAll ? 1 : 0;
-    if (!readPalaces(form.starCells, true, c.starPalace, c.starCount)) return "九星落宫输入错误，宫数在1－9";
+    if (!readPalaces(form.starCells, true, c.starPalace, c.starCount)) return fail("九星落宫输入错误，宫数在1－9");
     c.starAll = form.starAll ? 1 : 0;
     if (!readPalaces(form.heavenStemCells, true, c.heavenStemPalace, c.heavenStemCount))
-        return "天盘奇仪落宫输入错误，宫数在1－9";
+        return fail("天盘奇仪落宫输入错误，宫数在1－9");
     c.heavenStemAll = form.heavenStemAll ? 1 : 0;
     if (!readPalaces(form.doorCells, false, c.doorPalace, c.doorCount))
-        return "八门落宫输入错误，宫数在1－9，5宫请输入2";
+        return fail("八门落宫输入错误，宫数在1－9，5宫请输入2");
     c.doorAll = form.doorAll ? 1 : 0;
     if (!readPalaces(form.earthStemCells, true, c.earthStemPalace, c.earthStemCount))
-        return "地盘奇仪落宫输入错误，宫数在1－9";
+        return fail("地盘奇仪落宫输入错误，宫数在1－9");
     c.earthStemAll = form.earthStemAll ? 1 : 0;
     c.leaderChoiceCount = storeFlags(form.leaderChoice, c.leaderChoice);
     c.leaderChoiceAny = c.leaderChoiceCount != 0 ? 1 : 0;
     std::optional<std::uint8_t> starPalace = readEdit(form.leaderStarEdit);
-    if (!starPalace) return "直符落宫输入错误，宫数在1－9";
+    if (!starPalace) return fail("直符落宫输入错误，宫数在1－9");
     c.wantedLeaderStarPalace = *starPalace;
     std::optional<std::uint8_t> doorPalace = readEdit(form.leaderDoorEdit);
-    if (!doorPalace) return "直使落宫输入错误，宫数在1－9";
+    if (!doorPalace) return fail("直使落宫输入错误，宫数在1－9");
     c.wantedLeaderDoorPalace = *doorPalace;
     c.goodPatternCount = storeFlags(form.goodPattern, c.goodPattern);
     c.goodPatternAll = form.goodPatternAll ? 1 : 0;
     c.badPatternCount = storeFlags(form.badPattern, c.badPattern);
     c.badPatternAll = form.badPatternAll ? 1 : 0;
     c.allRequired = form.allRequired ? 1 : 0;
-    return std::nullopt;
+    return ok();
 }
 
 std::string_view deityHeading(int column) { return kDeityHeadings.at(static_cast<std::size_t>(column)); }

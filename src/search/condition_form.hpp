@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/expected.hpp"
 #include "search/search_conditions.hpp"
 
 namespace qimen::search {
@@ -48,11 +49,11 @@ ConditionForm clearedForm();
 // Accept (确定): validates and stores group by group in the form's order,
 // writing each group into `conditions` as soon as it is read and
 // recomputing every count. At the first invalid cell or edit it stops and
-// returns the error text (shown under the caption kInputErrorCaption); the
-// groups stored before it stay in the record. Returns nullopt on success.
+// fails with the error text (shown under the caption kInputErrorCaption);
+// the groups stored before it stay in the record.
 // A cell is valid when it is a whole decimal integer 0..9 (an empty text is
 // invalid); 5 is refused for deities and doors.
-std::optional<std::string> acceptForm(const ConditionForm& form, SearchConditions& conditions);
+Expected<void> acceptForm(const ConditionForm& form, SearchConditions& conditions);
 
 // A cell or edit read as a whole decimal integer (optional sign, digits
 // only); nullopt for anything else, the empty text included.

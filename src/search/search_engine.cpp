@@ -140,19 +140,23 @@ void SearchEngine::reloadSettings() {
     if (readSettings_) settings_ = readSettings_();
 }
 
-bool SearchEngine::refuse(std::string_view message) {
-    errorText_ = std::string(message);
-    return false;
-}
-
-bool SearchEngine::search(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end,
-                          const SearchConditions& conditions, const ProgressCallback& progress) {
-    if (!inSearchRange(start)) return refuse(kStartRangeError);
-    if (!inSearchRange(end)) return refuse(kEndRangeError);
+Expected<void> SearchEngine::search(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end,
+                                    const SearchConditions& conditions, const ProgressCallback& progress) {
+    if (!inSearchRange(start)) return fail(std::string(kStartRangeError));
+    if (!inSearchRange(end)) return fail(std::string(kEndRangeError));
     double jdStart = calendar::julianDay(start);
     double jdEnd = calendar::julianDay(end);
-    if (jdEnd < jdStart) return refuse(kOrderError);
+    if (jdEnd < jdStart) return fail(std::string(kOrderError));
+    try {
+        scan(jdStart, jdEnd, conditions, progress);
+    } catch (const std::exception& error) {
+        return fail(std::string("the search stopped: ") + error.what());
+    }
+    return ok();
+}
 
+void SearchEngine::scan(double jdStart, double jdEnd, const SearchConditions& conditions,
+                        const ProgressCallback& progress) {
     reloadSettings();
     conditions_ = conditions;
     SearchProgress state;
@@ -211,12 +215,16 @@ bool SearchEngine::search(const calendar::CivilDateTime& start, const calendar::
         closingMessage_ = std::string(kTooManyMessage);
     else
         closingMessage_ = finishedMessage(state.found);
-    return true;
 }
 
-std::optional<std::string> SearchEngine::listing(std::string_view line) const {
+Expected<std::string> SearchEngine::listing(std::string_view line) const {
     std::optional<ListedMoment> listed = parseResultLine(line);
-    if (!listed) return std::nullopt;
+    if (!listed) {
+        std::string message = "\"";  // appended: GCC 12 warns falsely on "\"" + std::string
+        message += line;
+        message += "\" is not a result line N:YYYY-MM-DD HH:MM of 1900..2050";
+        return fail(std::move(message));
+    }
     chart::ChartRecord record;
     record.settings = settings_;
     layCandidateChart(record, listed->moment, calendar::julianDay(listed->moment));

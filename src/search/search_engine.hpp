@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/expected.hpp"
 #include "calendar/civil_date_time.hpp"
 #include "chart/chart_settings.hpp"
 #include "search/search_conditions.hpp"
@@ -44,17 +45,17 @@ public:
 
     // Scans JD(start) + k/12 (a running double addition) for k = 0, 1, …
     // while the running value stays below JD(end), the start always tested;
-    // every candidate keeps the start's minute. Refuses (false, errorText
-    // set, results kept) a start or end that is not a valid date and time
-    // (hour 0..23, minute 0..59) of 1900..2050, and an end before the start.
-    // Otherwise reads the settings, copies `conditions`, clears the results
-    // and lists every passing candidate as "F:YYYY-MM-DD HH:MM" until the
-    // end, a cancel (stopping after the current candidate, lines kept) or
-    // the 30,000th line; sets the closing message and returns true.
+    // every candidate keeps the start's minute. Refuses (results kept) a
+    // start or end that is not a valid date and time (hour 0..23, minute
+    // 0..59) of 1900..2050, and an end before the start. Otherwise reads the
+    // settings, copies `conditions`, clears the results and lists every
+    // passing candidate as "F:YYYY-MM-DD HH:MM" until the end, a cancel
+    // (stopping after the current candidate, lines kept) or the 30,000th
+    // line, and sets the closing message.
     // `progress` is called at least every few thousand candidates and after
     // the last. The result is that of the sequential scan whatever the
     // thread count. Blocking: a window runs it off its event loop.
-    bool search(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end,
+    Expected<void> search(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end,
                 const SearchConditions& conditions, const ProgressCallback& progress = {});
 
     // Thread-safe; the running scan stops after the candidate it is testing.
@@ -62,10 +63,10 @@ public:
 
     // The listing of one result line: "第N条:\r\n" and the printout of that
     // moment's chart under the settings the last search read (the defaults
-    // before the first search, unless reloadSettings was called). nullopt
-    // for a line that is not of the form "N:YYYY-MM-DD HH:MM" with a valid
-    // moment of 1900..2050.
-    std::optional<std::string> listing(std::string_view line) const;
+    // before the first search, unless reloadSettings was called). Fails for
+    // a line that is not of the form "N:YYYY-MM-DD HH:MM" with a valid moment
+    // of 1900..2050.
+    Expected<std::string> listing(std::string_view line) const;
 
     // Reads the settings now, as a search does at its start.
     void reloadSettings();
@@ -76,12 +77,12 @@ public:
 
     const std::vector<std::string>& results() const { return results_; }
     const std::string& closingMessage() const { return closingMessage_; }
-    const std::string& errorText() const { return errorText_; }
     const chart::ChartSettings& settings() const { return settings_; }
     bool cancelled() const { return cancelled_; }
 
 private:
-    bool refuse(std::string_view message);
+    // The scan of a valid range; raises what a chart or a worker raises.
+    void scan(double jdStart, double jdEnd, const SearchConditions& conditions, const ProgressCallback& progress);
 
     std::function<chart::ChartSettings()> readSettings_;
     chart::ChartSettings settings_;
@@ -91,7 +92,6 @@ private:
     int threadCount_ = 0;
     std::vector<std::string> results_;
     std::string closingMessage_;
-    std::string errorText_;
 };
 
 // A moment as a result line "F:YYYY-MM-DD HH:MM".

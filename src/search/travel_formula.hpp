@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/expected.hpp"
 #include "calendar/ganzhi.hpp"
 
 namespace qimen::search {
@@ -34,10 +34,9 @@ constexpr int travelNumber(calendar::GanZhiCode day, calendar::GanZhiCode hour) 
            travelBranchNumber(calendar::branchOf(hour));
 }
 
-struct TravelFormulaResult {
-    std::optional<std::string> text;  // the whole text on success
-    std::string errorText;            // the refusal otherwise
-    int number = 0;                   // T, 0 on refusal
+struct TravelFormula {
+    std::string text;  // the whole text
+    int number = 0;    // T
 };
 
 // The travel formula of a civil moment (proleptic Gregorian after 1582).
@@ -46,7 +45,7 @@ struct TravelFormulaResult {
 // pillars are those of a chart of that moment (the day advances at 23:00;
 // no true solar time). The text: the moment, the four pillars, the heading
 // 【出行密诀】, the verse 3200 + T and the closing hint.
-TravelFormulaResult travelFormula(std::int16_t year, std::int16_t month, std::int16_t day, std::int16_t hour,
+Expected<TravelFormula> travelFormula(std::int16_t year, std::int16_t month, std::int16_t day, std::int16_t hour,
                                   std::int16_t minute);
 
 }  // namespace qimen::search

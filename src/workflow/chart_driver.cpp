@@ -32,6 +32,13 @@ namespace {
 
 bool inSupportedYears(int year) { return year >= calendar::kFirstYear && year <= calendar::kLastYear; }
 
+// A failed run: the record keeps the message as its errorText, and the
+// caller gets it too.
+Failure refuse(ChartRecord& record, std::string message) {
+    record.errorText = message;
+    return fail(std::move(message));
+}
+
 // The hour chart of a record whose dun and ju are set: plate, header, grid,
 // analysis, by the setting pan.
 void writeHourChart(ChartRecord& record) {
@@ -50,52 +57,47 @@ void writeHourChart(ChartRecord& record) {
     }
 }
 
-// Dun and ju of an hour chart by the ju setting; false with errorText set
-// when 置闰法 is asked outside its years.
-bool determineHourJu(ChartRecord& record) {
+// Dun and ju of an hour chart by the ju setting; refused when 置闰法 is
+// asked outside its years.
+Expected<void> determineHourJu(ChartRecord& record) {
     if (record.settings.ju == 0) {
         splitComplementJu(record);
-        return true;
+        return ok();
     }
     // 置闰法 counts days of a table built for 1900..2050; the compute date
     // can also leave it when true solar time moves 1900-01-01 back a day.
-    if (record.clockDate.year < 1900 || record.clockDate.year > 2050 || !intercalationJu(record)) {
-        record.errorText = kIntercalationYearsMessage;
-        return false;
-    }
-    return true;
+    if (record.clockDate.year < 1900 || record.clockDate.year > 2050 || !intercalationJu(record))
+        return refuse(record, kIntercalationYearsMessage);
+    return ok();
 }
 
-// Steps of each method after the pillars; false with errorText set.
-bool dispatch(ChartRecord& record) {
+// What each method lays and writes after the pillars.
+Expected<void> dispatch(ChartRecord& record) {
     switch (record.method) {
         case ChartMethod::Hour:
-            if (!determineHourJu(record)) return false;
+            if (auto ju = determineHourJu(record); !ju) return ju;
             writeHourChart(record);
-            return true;
+            return ok();
         case ChartMethod::GivenJuHour: {
             int ju = record.givenJu % 10;
-            if (ju == 0 || record.givenJu > 19) {
-                record.errorText = kGivenJuMessage;
-                return false;
-            }
+            if (ju == 0 || record.givenJu > 19) return refuse(record, kGivenJuMessage);
             record.method = ChartMethod::Hour;
             record.yangDun = record.givenJu > 9;
             record.ju = static_cast<std::int16_t>(ju);
             writeHourChart(record);
-            return true;
+            return ok();
         }
         case ChartMethod::Day:
             render::appendHeader(record);
             render::appendDayGrid(record);
-            return true;
+            return ok();
         case ChartMethod::Month: {
             YuanOfChart yuan = monthChartJu(record);
             layMonthChart(record);
             render::appendHeader(record);
             render::appendMonthGrid(record, yuan);
             analysis::analyseChartShort(record);
-            return true;
+            return ok();
         }
         case ChartMethod::Year: {
             YuanOfChart yuan = yearChartJu(record);
@@ -103,45 +105,35 @@ bool dispatch(ChartRecord& record) {
             render::appendHeader(record);
             render::appendYearGrid(record, yuan);
             analysis::analyseChartShort(record);
-            return true;
+            return ok();
         }
         case ChartMethod::SmallFlying:
             render::appendHeader(record);
             render::appendSmallChartGrid(record);
-            return true;
+            return ok();
         case ChartMethod::YinPlate:
             yinPlateJu(record);
             layYinPlateChart(record);
             render::appendHeader(record);
             render::renderYinPlateGrid(record);
             analysis::analyseChartFull(record);
-            return true;
+            return ok();
     }
-    record.errorText = kUnknownMethodMessage;
-    return false;
+    return refuse(record, kUnknownMethodMessage);
 }
 
 }  // namespace
 
-bool validateAndConvertMoment(ChartRecord& record) {
+Expected<void> validateAndConvertMoment(ChartRecord& record) {
     record.errorText.clear();
     calendar::CivilDateTime moment;
     if (record.lunarInput) {
-        calendar::SolarDateResult solar = calendar::lunarToSolar(record.inputDate, record.leapMonth);
-        if (!solar) {
-            record.errorText = solar.message;
-            return false;
-        }
-        if (!inSupportedYears(solar.date.year)) {
-            record.errorText = kConvertedYearOutOfRangeMessage;
-            return false;
-        }
-        moment = solar.date;
+        Expected<calendar::CivilDateTime> solar = calendar::lunarToSolar(record.inputDate, record.leapMonth);
+        if (!solar) return refuse(record, solar.message());
+        if (!inSupportedYears(solar->year)) return refuse(record, kConvertedYearOutOfRangeMessage);
+        moment = *solar;
     } else {
-        if (!calendar::isValidDate(record.inputDate)) {
-            record.errorText = kInvalidDateMessage;
-            return false;
-        }
+        if (!calendar::isValidDate(record.inputDate)) return refuse(record, kInvalidDateMessage);
         moment = record.inputDate;
     }
     calendar::CivilDateTime compute =
@@ -151,31 +143,28 @@ bool validateAndConvertMoment(ChartRecord& record) {
     // The lunar date of a 子 hour begun at 23:00 is the next day's.
     calendar::CivilDateTime lunarMoment =
         record.computeDate.hour == 23 ? calendar::nextDay(record.computeDate) : record.computeDate;
-    if (!inSupportedYears(lunarMoment.year)) {
-        record.errorText = kLunarMomentOutOfRangeMessage;
-        return false;
-    }
+    if (!inSupportedYears(lunarMoment.year)) return refuse(record, kLunarMomentOutOfRangeMessage);
     calendar::LunarDate lunar = calendar::solarToLunar(lunarMoment);
     record.lunarDate = lunar.date;
     record.leapMonth = lunar.leap;
-    return true;
+    return ok();
 }
 
-bool drawChart(ChartRecord& record, const ChartRequest& request, const ChartEnvironment& environment) {
+Expected<void> drawChart(ChartRecord& record, const ChartRequest& request, const ChartEnvironment& environment) {
     record.setRequest(request);
     record.settings = chart::loadChartSettings(chart::chartSettingsPath(environment.dataRoot));
     if (environment.adjustSettings) environment.adjustSettings(record.settings);
-    if (!validateAndConvertMoment(record)) return false;
+    if (auto moment = validateAndConvertMoment(record); !moment) return moment;
 
     computePillars(record);  // resets the computed fields first
     if (record.settings.jiugong) computeFlyingStars(record);
     record.memoText.clear();
-    if (!dispatch(record)) return false;
+    if (auto laid = dispatch(record); !laid) return laid;
 
     std::optional<render::StyledText> styled = render::formatChartOutput(record, environment.dataRoot);
     if (styled && environment.showOutput) environment.showOutput(std::move(*styled));
     if (environment.showMemo) environment.showMemo(record.memoText);
-    return true;
+    return ok();
 }
 
 }  // namespace qimen::workflow

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "base/expected.hpp"
 #include "chart/chart_record.hpp"
 #include "render/styled_text.hpp"
 
@@ -32,19 +33,21 @@ struct ChartEnvironment {
     std::function<void(const std::string&)> showMemo;
 };
 
-// Runs one chart. True: the chart text went to showOutput (unless the
-// record's writeOutput is off) and memoText to showMemo. False: errorText
-// holds the message to show, and neither the pane nor the memo was touched.
-// A failed validation leaves the computed fields of the previous chart; the
-// 置闰 year check fails after the reset and the pillars.
-bool drawChart(chart::ChartRecord& record, const chart::ChartRequest& request, const ChartEnvironment& environment);
+// Runs one chart. On success the chart text went to showOutput (unless the
+// record's writeOutput is off) and memoText to showMemo. On failure the
+// message to show is the result's (and the record's errorText), and neither
+// the pane nor the memo was touched. A failed validation leaves the computed
+// fields of the previous chart; the 置闰 year check fails after the reset
+// and the pillars.
+Expected<void> drawChart(chart::ChartRecord& record, const chart::ChartRequest& request,
+                         const ChartEnvironment& environment);
 
 // Whether the user asked to be offered saving after each chart (setting save).
 inline bool promptToSave(const chart::ChartRecord& record) { return record.settings.save; }
 
 // Validation and conversion of the request's moment into computeDate,
 // clockDate, clockJulianDay, lunarDate and leapMonth (settings already in
-// the record). False with errorText set on failure.
-bool validateAndConvertMoment(chart::ChartRecord& record);
+// the record). A failure's message is also left in errorText.
+Expected<void> validateAndConvertMoment(chart::ChartRecord& record);
 
 }  // namespace qimen::workflow

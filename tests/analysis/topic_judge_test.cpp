@@ -27,10 +27,10 @@ TEST(TopicJudge, ARotatingPlateHourChartGetsBothHalvesOfTheGuideWithNothingBetwe
     TopicJudge judge(root.path());
     judge.takeSnapshot(hourChart());
     for (int t = 0; t < kTopicCount; ++t) {
-        std::string out = "previous";
-        ASSERT_TRUE(judge.judgeTopic(t, out)) << t;
+        auto guide = judge.judgeTopic(t);
+        ASSERT_TRUE(guide) << t;
         TextPair ids = topicGuideIds(t);
-        EXPECT_EQ(out, std::string(lookupText(ids.first)) + std::string(lookupText(ids.second))) << t;
+        EXPECT_EQ(*guide, std::string(lookupText(ids.first)) + std::string(lookupText(ids.second))) << t;
     }
 }
 
@@ -38,9 +38,9 @@ TEST(TopicJudge, WeatherJoinsTexts3112And3113) {
     qimen::testing::TempDataRoot root;
     TopicJudge judge(root.path());
     judge.takeSnapshot(hourChart());
-    std::string out;
-    ASSERT_TRUE(judge.judgeTopic(topicOfName("天气"), out));
-    EXPECT_EQ(out, std::string(lookupText(3112)) + std::string(lookupText(3113)));
+    auto guide = judge.judgeTopic(topicOfName("天气"));
+    ASSERT_TRUE(guide);
+    EXPECT_EQ(*guide, std::string(lookupText(3112)) + std::string(lookupText(3113)));
     EXPECT_FALSE(lookupText(3112).empty());
 }
 
@@ -58,10 +58,7 @@ TEST_P(TopicRefusal, AnyChartButARotatingPlateHourChartIsRefusedWithTheFixedMess
     chart::ChartRecord record = hourChart(GetParam().pan);
     record.method = GetParam().method;
     judge.takeSnapshot(record);
-    std::string out = "untouched";
-    EXPECT_FALSE(judge.judgeTopic(0, out));
-    EXPECT_EQ(out, "untouched");
-    EXPECT_EQ(judge.errorText(), "目前只能预测时家转盘奇门，请选择时家奇门盘式!");
+    EXPECT_EQ(judge.judgeTopic(0).message(), "目前只能预测时家转盘奇门，请选择时家奇门盘式!");
 }
 
 INSTANTIATE_TEST_SUITE_P(Charts, TopicRefusal,
@@ -92,19 +89,18 @@ TEST(TopicSnapshot, AnHourChartAfterARefusalIsAnsweredAgain) {
     chart::ChartRecord day;
     day.method = chart::ChartMethod::Day;
     judge.takeSnapshot(day);
-    std::string out;
-    EXPECT_FALSE(judge.judgeTopic(1, out));
+    EXPECT_FALSE(judge.judgeTopic(1));
     judge.takeSnapshot(hourChart());
-    EXPECT_TRUE(judge.judgeTopic(1, out));
+    EXPECT_TRUE(judge.judgeTopic(1));
     EXPECT_EQ(judge.snapshot().ju, 4);
 }
 
-TEST(TopicJudge, ATopicOutsideTheSevenIsAContractViolation) {
+TEST(TopicJudge, ATopicOutsideTheSevenIsRefused) {
     qimen::testing::TempDataRoot root;
     TopicJudge judge(root.path());
-    std::string out;
-    EXPECT_THROW(judge.judgeTopic(7, out), std::out_of_range);
-    EXPECT_THROW(judge.judgeTopic(-1, out), std::out_of_range);
+    judge.takeSnapshot(hourChart());
+    EXPECT_EQ(judge.judgeTopic(7).message(), "topic number 7 is outside 0..6");
+    EXPECT_EQ(judge.judgeTopic(-1).message(), "topic number -1 is outside 0..6");
 }
 
 TEST(TopicNames, AreTheToolbarLabelsInTopicOrder) {

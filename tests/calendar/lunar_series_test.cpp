@@ -17,6 +17,7 @@
 namespace {
 
 using namespace qimen::calendar;
+using qimen::Expected;
 
 std::string text(const CivilDateTime& d) {
     return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
@@ -116,10 +117,10 @@ TEST_P(LunarRoundTrip, EveryDayComesBackToItsLunarDate) {
          jd <= end && failures < 10; jd += 1) {
         const CivilDateTime d = dateFromJulianDay(jd);
         const LunarDate l = solarToLunar(d);
-        const SolarDateResult s = lunarToSolar(l);
-        if (!s.ok || solarToLunar(s.date) != l) {
+        const Expected<CivilDateTime> s = lunarToSolar(l);
+        if (!s.ok() || solarToLunar(*s) != l) {
             ++failures;
-            ADD_FAILURE() << text(d) << " → " << text(l) << " → " << (s.ok ? text(s.date) : s.message);
+            ADD_FAILURE() << text(d) << " → " << text(l) << " → " << (s.ok() ? text(*s) : s.message());
         }
     }
 }
@@ -132,10 +133,10 @@ INSTANTIATE_TEST_SUITE_P(WholeRange, LunarRoundTrip,
 
 // The search as a plain walk: from the same start, one day at a time, until
 // a day has the lunar date asked for or the lunar year after next begins.
-SolarDateResult dayByDaySearch(const CivilDateTime& lunar, bool leap) {
+Expected<CivilDateTime> dayByDaySearch(const CivilDateTime& lunar, bool leap) {
     const int y = lunar.year, m = lunar.month, d = lunar.day;
-    if (d > 30) return {false, {}, kLunarDayOutOfRangeMessage};
-    if (leap && leapMonthOf(y) == 0) return {false, {}, kYearWithoutLeapMonthMessage};
+    if (d > 30) return qimen::fail(kLunarDayOutOfRangeMessage);
+    if (leap && leapMonthOf(y) == 0) return qimen::fail(kYearWithoutLeapMonthMessage);
     const CivilDateTime estimate{lunar.year, lunar.month, static_cast<std::int16_t>(std::min(d, 28)), 0, 0};
     const LunarDate there = solarToLunar(estimate);
     const int monthsAhead = positiveMod(m - there.date.month + 6, 12) - 6;
@@ -144,8 +145,8 @@ SolarDateResult dayByDaySearch(const CivilDateTime& lunar, bool leap) {
         const CivilDateTime probe = dateFromJulianDay(jd);
         const LunarDate found = solarToLunar(probe);
         if (found.date.year == y && found.date.month == m && found.date.day == d && found.leap == leap)
-            return {true, CivilDateTime{probe.year, probe.month, probe.day, lunar.hour, lunar.minute}, {}};
-        if (found.date.year >= y + 2) return {false, {}, kLunarDateNotFoundMessage};
+            return CivilDateTime{probe.year, probe.month, probe.day, lunar.hour, lunar.minute};
+        if (found.date.year >= y + 2) return qimen::fail(kLunarDateNotFoundMessage);
     }
 }
 
@@ -160,14 +161,14 @@ TEST(LunarSeries, SearchFindsWhatADayByDayWalkFinds) {
                 for (bool leap : {false, true}) {
                     const CivilDateTime lunar{static_cast<std::int16_t>(y), static_cast<std::int16_t>(m),
                                               static_cast<std::int16_t>(d), 9, 30};
-                    const SolarDateResult fast = lunarToSolar(lunar, leap);
-                    const SolarDateResult walk = dayByDaySearch(lunar, leap);
-                    ASSERT_EQ(fast.ok, walk.ok) << y << "-" << m << "-" << d << (leap ? " leap: " : ": ") << fast.message
-                                                << " / " << walk.message;
-                    if (fast.ok) {
-                        ASSERT_EQ(fast.date, walk.date) << y << "-" << m << "-" << d << (leap ? " leap" : "");
+                    const Expected<CivilDateTime> fast = lunarToSolar(lunar, leap);
+                    const Expected<CivilDateTime> walk = dayByDaySearch(lunar, leap);
+                    ASSERT_EQ(fast.ok(), walk.ok()) << y << "-" << m << "-" << d << (leap ? " leap: " : ": ")
+                                                    << fast.message() << " / " << walk.message();
+                    if (fast.ok()) {
+                        ASSERT_EQ(*fast, *walk) << y << "-" << m << "-" << d << (leap ? " leap" : "");
                     } else {
-                        ASSERT_EQ(fast.message, walk.message) << y << "-" << m << "-" << d;
+                        ASSERT_EQ(fast.message(), walk.message()) << y << "-" << m << "-" << d;
                     }
                 }
             }

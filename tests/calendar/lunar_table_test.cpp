@@ -13,6 +13,7 @@
 namespace {
 
 using namespace qimen::calendar;
+using qimen::Expected;
 
 std::string text(const CivilDateTime& d) {
     return std::to_string(d.year) + "-" + std::to_string(d.month) + "-" + std::to_string(d.day);
@@ -123,10 +124,10 @@ TEST(LunarTables, EveryDayComesBackThroughLunarToSolar) {
     for (double jd = julianDay(CivilDateTime{1900, 1, 31, 0, 0}); jd <= end && failures < 10; jd += 1) {
         const CivilDateTime d = dateFromJulianDay(jd);
         const LunarDate l = solarToLunar(d);
-        const SolarDateResult back = lunarToSolar(l);
-        if (!back.ok || back.date != d) {
+        const Expected<CivilDateTime> back = lunarToSolar(l);
+        if (!back.ok() || *back != d) {
             ++failures;
-            ADD_FAILURE() << text(d) << " → " << text(l) << " → " << (back.ok ? text(back.date) : back.message);
+            ADD_FAILURE() << text(d) << " → " << text(l) << " → " << (back.ok() ? text(*back) : back.message());
         }
     }
 }
@@ -139,21 +140,21 @@ TEST(LunarTables, DaysBeyondTheMonthLengthFail) {
             for (bool leap : {false, true}) {
                 if (leap && leapMonthOf(y) != month) continue;
                 const CivilDateTime first{static_cast<std::int16_t>(y), static_cast<std::int16_t>(month), 1, 0, 0};
-                const SolarDateResult start = lunarToSolar(first, leap);
-                ASSERT_TRUE(start.ok) << y << "-" << month;
+                const Expected<CivilDateTime> start = lunarToSolar(first, leap);
+                ASSERT_TRUE(start.ok()) << y << "-" << month;
                 int length = 29;
                 CivilDateTime day30 = first;
                 day30.day = 30;
-                const SolarDateResult thirtieth = lunarToSolar(day30, leap);
-                if (thirtieth.ok) {
+                const Expected<CivilDateTime> thirtieth = lunarToSolar(day30, leap);
+                if (thirtieth.ok()) {
                     length = 30;
-                    EXPECT_EQ(julianDay(thirtieth.date) - julianDay(start.date), 29) << y << "-" << month;
+                    EXPECT_EQ(julianDay(*thirtieth) - julianDay(*start), 29) << y << "-" << month;
                 } else {
-                    EXPECT_EQ(thirtieth.message, kLunarDayOutOfRangeMessage) << y << "-" << month;
+                    EXPECT_EQ(thirtieth.message(), kLunarDayOutOfRangeMessage) << y << "-" << month;
                 }
                 CivilDateTime last = first;
                 last.day = static_cast<std::int16_t>(length);
-                EXPECT_EQ(solarToLunar(lunarToSolar(last, leap).date), (LunarDate{last, leap}));
+                EXPECT_EQ(solarToLunar(*lunarToSolar(last, leap)), (LunarDate{last, leap}));
             }
         }
     }

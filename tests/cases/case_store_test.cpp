@@ -42,9 +42,9 @@ TEST_F(StoreTest, FirstAppendMakes1272ByteFileAndCaseZero) {
     ASSERT_EQ(bytes.size(), 1272u);
     EXPECT_EQ(files::readLittleEndian<std::int32_t>(bytes, 20), 0);
     EXPECT_EQ(store.slotCount(), 1);
-    CaseRecordImage image{};
-    ASSERT_TRUE(store.read(0, image));
-    EXPECT_EQ(decodeCaseRecord(image).matter, "事1");
+    auto image = store.read(0);
+    ASSERT_TRUE(image) << image.message();
+    EXPECT_EQ(decodeCaseRecord(*image).matter, "事1");
 }
 
 TEST_F(StoreTest, AppendWritesRecordBytesExactlyAndSetsNumber) {
@@ -52,8 +52,7 @@ TEST_F(StoreTest, AppendWritesRecordBytesExactlyAndSetsNumber) {
     CaseRecordImage sent = imageFor(1);
     sent[0] = 0x7F;  // the store numbers the slot itself
     sent[4] = 1;
-    auto n = store.append(sent);
-    ASSERT_EQ(n, 1);
+    ASSERT_EQ(store.append(sent).valueOr(-1), 1);
     auto bytes = fileBytes(store.dataFilePath(0));
     ASSERT_EQ(bytes.size(), 20u + 2 * 1252u);
     sent[0] = 1;
@@ -61,12 +60,10 @@ TEST_F(StoreTest, AppendWritesRecordBytesExactlyAndSetsNumber) {
     EXPECT_TRUE(std::equal(sent.begin(), sent.end(), bytes.begin() + 20 + 1252));
 }
 
-TEST_F(StoreTest, ReadOutsideTheSlotsAnswersFalse) {
+TEST_F(StoreTest, ReadOutsideTheSlotsFails) {
     add(0);
-    CaseRecordImage image{};
-    EXPECT_FALSE(store.read(-1, image));
-    EXPECT_FALSE(store.read(1, image));
-    EXPECT_NE(store.lastError(), "");
+    EXPECT_FALSE(store.read(-1));
+    EXPECT_EQ(store.read(1).message(), "no case 1: the store has cases 0 to 0");
 }
 
 TEST_F(StoreTest, Slot50000GoesToOffsetZeroOfTheSecondFile) {
@@ -83,9 +80,9 @@ TEST_F(StoreTest, Slot50000GoesToOffsetZeroOfTheSecondFile) {
     ASSERT_EQ(second.size(), 1252u);
     EXPECT_EQ(files::readLittleEndian<std::int32_t>(second, 0), 50000);
     EXPECT_EQ(store.header()->fileCount, 2);
-    CaseRecordImage image{};
-    ASSERT_TRUE(store.read(50000, image));
-    EXPECT_EQ(decodeCaseRecord(image).matter, "事7");
+    auto image = store.read(50000);
+    ASSERT_TRUE(image) << image.message();
+    EXPECT_EQ(decodeCaseRecord(*image).matter, "事7");
 }
 
 TEST_F(StoreTest, UpdateRewritesOnlyThatSlotAndNotTheHeader) {
@@ -97,9 +94,9 @@ TEST_F(StoreTest, UpdateRewritesOnlyThatSlotAndNotTheHeader) {
     auto bytes = fileBytes(store.dataFilePath(0));
     EXPECT_TRUE(std::equal(header.begin(), header.end(), bytes.begin()));
     EXPECT_TRUE(std::equal(changed.begin(), changed.end(), bytes.begin() + 20 + 1252));
-    CaseRecordImage other{};
-    ASSERT_TRUE(store.read(2, other));
-    EXPECT_EQ(decodeCaseRecord(other).matter, "事2");
+    auto other = store.read(2);
+    ASSERT_TRUE(other) << other.message();
+    EXPECT_EQ(decodeCaseRecord(*other).matter, "事2");
     EXPECT_FALSE(store.update(3, changed));  // beyond the slots: not written
     EXPECT_EQ(fileBytes(store.dataFilePath(0)).size(), 20u + 3 * 1252u);
 }
@@ -108,7 +105,7 @@ TEST_F(StoreTest, ReadLiveSkipsDeletedAndMissingNumbers) {
     for (int i = 0; i < 5; ++i) add(i);
     ASSERT_TRUE(store.markDeleted(2));
     std::vector<std::int32_t> wanted{0, 1, 2, 3, 4, 5, 299};
-    auto live = store.readLive(wanted);
+    auto live = *store.readLive(wanted);
     ASSERT_EQ(live.size(), 4u);
     EXPECT_EQ(live[2].first, 3);
     EXPECT_EQ(decodeCaseRecord(live[2].second).matter, "事3");
@@ -116,11 +113,13 @@ TEST_F(StoreTest, ReadLiveSkipsDeletedAndMissingNumbers) {
 
 // --- deletion and reuse ---------------------------------------------------
 
-TEST_F(StoreTest, DeletedSlotReadsFalseButKeepsItsBytes) {
+TEST_F(StoreTest, DeletedSlotCannotBeReadButKeepsItsBytes) {
     add(0);
     ASSERT_TRUE(store.markDeleted(0));
+    EXPECT_EQ(store.read(0).message(), "case 0 has been deleted");
+    auto bytes = fileBytes(store.dataFilePath(0));
     CaseRecordImage image{};
-    EXPECT_FALSE(store.read(0, image));
+    std::copy(bytes.begin() + 20, bytes.begin() + 20 + 1252, image.begin());
     EXPECT_EQ(image[4], 1);
     EXPECT_EQ(decodeCaseRecord(image).matter, "事0");
     EXPECT_EQ(store.header()->deletedCount, 1);
@@ -179,9 +178,9 @@ protected:
         ASSERT_TRUE(store.markDeleted(4));
     }
     std::vector<std::int32_t> scan(const CaseFilter& filter) {
-        std::vector<std::int32_t> found;
-        EXPECT_TRUE(store.filteredScan(filter, found)) << store.lastError();
-        return found;
+        auto found = store.filteredScan(filter);
+        EXPECT_TRUE(found) << found.message();
+        return found.valueOr({});
     }
 };
 
@@ -205,15 +204,13 @@ TEST_F(StoreScanTest, YearRangeIncludesBothEnds) {
     EXPECT_EQ(scan(filter), (std::vector<std::int32_t>{0, 2}));
 }
 
-TEST_F(StoreScanTest, CriteriaCombineAndNumbersAreAppended) {
+TEST_F(StoreScanTest, CriteriaCombine) {
     CaseFilter filter;
     filter.matter = "事5";
     filter.matterMode = TextMatch::Equals;
     filter.className = "财";
     filter.classMode = TextMatch::Contains;
-    std::vector<std::int32_t> found{99};
-    ASSERT_TRUE(store.filteredScan(filter, found));
-    EXPECT_EQ(found, (std::vector<std::int32_t>{99, 1}));
+    EXPECT_EQ(scan(filter), (std::vector<std::int32_t>{1}));
 }
 
 TEST_F(StoreScanTest, EmptyContainsTextMatchesEverything) {
@@ -249,7 +246,8 @@ protected:
 
 TEST_F(StoreTransferTest, ExportCreatesTheCommentaryFolderAndCopiesAll) {
     auto target = other.path() / "backup";
-    ASSERT_TRUE(store.exportTo(target)) << store.lastError();
+    auto exported = store.exportTo(target);
+    ASSERT_TRUE(exported) << exported.message();
     EXPECT_EQ(fileBytes(target / "qimen0.dat"), fileBytes(store.dataFilePath(0)));
     EXPECT_EQ(qimen::testing::readText(target / "qimen_f" / "1.rtf"), "{\\rtf1 one}");
 }
@@ -261,7 +259,8 @@ TEST_F(StoreTransferTest, ImportReplacesTheStoreWithTheExportedOne) {
     ASSERT_TRUE(second.open());
     ASSERT_TRUE(second.append(imageFor(50)));
     qimen::testing::writeBytes(second.commentaryPath(0), "stale");
-    ASSERT_TRUE(second.importFrom(target / "qimen0.dat")) << second.lastError();
+    auto imported = second.importFrom(target / "qimen0.dat");
+    ASSERT_TRUE(imported) << imported.message();
     EXPECT_EQ(fileBytes(second.dataFilePath(0)), fileBytes(store.dataFilePath(0)));
     EXPECT_FALSE(fs::exists(second.commentaryPath(0)));
     EXPECT_TRUE(fs::exists(second.commentaryPath(1)));
@@ -274,7 +273,8 @@ TEST_F(StoreTransferTest, ImportOfItsOwnFileIsRefused) {
 }
 
 TEST_F(StoreTransferTest, ClearRemovesDataAndCommentaryButKeepsTheFolder) {
-    ASSERT_TRUE(store.clear()) << store.lastError();
+    auto cleared = store.clear();
+    ASSERT_TRUE(cleared) << cleared.message();
     EXPECT_FALSE(fs::exists(store.dataFilePath(0)));
     EXPECT_FALSE(fs::exists(store.commentaryPath(1)));
     EXPECT_TRUE(fs::is_directory(root.path() / "qimen_f"));
@@ -288,8 +288,9 @@ TEST_F(StoreTest, SecondInstanceFailsCleanlyWhileTheLockIsHeld) {
     add(0);
     files::FileLock held(root.dat() / "qimen.lock", std::chrono::milliseconds(0));
     CaseStore second(root.path(), {std::chrono::milliseconds(30), nullptr});
-    EXPECT_FALSE(second.append(imageFor(1)));
-    EXPECT_NE(second.lastError().find("another instance"), std::string::npos);
+    auto appended = second.append(imageFor(1));
+    EXPECT_FALSE(appended);
+    EXPECT_NE(appended.message().find("another instance"), std::string::npos);
 }
 
 TEST_F(StoreTest, ConcurrentAppendsFromTwoInstancesGetDistinctSlots) {
@@ -300,9 +301,9 @@ TEST_F(StoreTest, ConcurrentAppendsFromTwoInstancesGetDistinctSlots) {
     for (int i = 0; i < 50; ++i) add(i);
     other.join();
     EXPECT_EQ(store.slotCount(), 100);
-    std::vector<std::int32_t> all;
-    ASSERT_TRUE(store.filteredScan({}, all));
-    EXPECT_EQ(all.size(), 100u);
+    auto all = store.filteredScan({});
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size(), 100u);
 }
 
 }  // namespace

@@ -21,11 +21,11 @@ protected:
         CaseRecord lunar = testing::recordFor(4, "张三");
         lunar.lunarInput = lunar.leapMonth = true;
         lunar.date = {2008, 4, 8, 9, 30};
-        ASSERT_EQ(store.append(encodeCaseRecord(lunar)), 0);
+        ASSERT_EQ(store.append(*encodeCaseRecord(lunar)).valueOr(-1), 0);
         CaseRecord old = testing::recordFor(5, "李四");
         old.date = {-119, 3, 5, 0, 0};
-        ASSERT_EQ(store.append(encodeCaseRecord(old)), 1);
-        ASSERT_EQ(store.append(testing::imageFor(6, "张")), 2);
+        ASSERT_EQ(store.append(*encodeCaseRecord(old)).valueOr(-1), 1);
+        ASSERT_EQ(store.append(testing::imageFor(6, "张")).valueOr(-1), 2);
     }
 };
 

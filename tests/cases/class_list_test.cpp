@@ -14,24 +14,24 @@ using qimen::testing::writeBytes;
 TEST(ClassList, MissingFileHasNoClasses) {
     TempDataRoot root;
     auto read = readClassList(root.path(), MissingClass::AsTemporary);
-    EXPECT_EQ(read.error, "");
-    EXPECT_TRUE(read.names.empty());
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_TRUE(read->empty());
 }
 
 TEST(ClassList, MissingKeyReadsPerDialog) {
     TempDataRoot root;
     writeBytes(root.dat() / "qminit.ini", text::utf8ToGbk("[classes]\r\ncount=3\r\n1=求财\r\n3=婚姻\r\n"));
-    EXPECT_EQ(readClassList(root.path(), MissingClass::AsTemporary).names,
+    EXPECT_EQ(*readClassList(root.path(), MissingClass::AsTemporary),
               (std::vector<std::string>{"求财", "临时保存", "婚姻"}));
-    EXPECT_EQ(readClassList(root.path(), MissingClass::AsEmpty).names, (std::vector<std::string>{"求财", "", "婚姻"}));
+    EXPECT_EQ(*readClassList(root.path(), MissingClass::AsEmpty), (std::vector<std::string>{"求财", "", "婚姻"}));
 }
 
 TEST(ClassList, NegativeOrAbsurdCountIsBounded) {
     TempDataRoot root;
     writeBytes(root.dat() / "qminit.ini", "[classes]\r\ncount=-4\r\n");
-    EXPECT_TRUE(readClassList(root.path(), MissingClass::AsEmpty).names.empty());
+    EXPECT_TRUE(readClassList(root.path(), MissingClass::AsEmpty)->empty());
     writeBytes(root.dat() / "qminit.ini", "[classes]\r\ncount=2000000000\r\n");
-    EXPECT_EQ(readClassList(root.path(), MissingClass::AsEmpty).names.size(), 10000u);
+    EXPECT_EQ(readClassList(root.path(), MissingClass::AsEmpty)->size(), 10000u);
 }
 
 struct LinesCase {
@@ -42,8 +42,7 @@ struct LinesCase {
 class ClassLines : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(ClassLines, FirstBadLineIsNamed) {
-    auto problem = classLinesProblem(GetParam().lines);
-    EXPECT_EQ(problem.value_or(""), GetParam().message);
+    EXPECT_EQ(checkClassLines(GetParam().lines).message(), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -57,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ClassList, WriteKeepsOtherSectionsAndLeavesHigherKeys) {
     TempDataRoot root;
     writeBytes(root.dat() / "qminit.ini", text::utf8ToGbk("[winpos]\r\nleft=33\r\n[classes]\r\ncount=3\r\n1=a\r\n2=b\r\n3=c\r\n"));
-    EXPECT_EQ(writeClassList(root.path(), {"求财", "婚姻"}), "");
-    auto names = readClassList(root.path(), MissingClass::AsEmpty).names;
+    EXPECT_TRUE(writeClassList(root.path(), {"求财", "婚姻"}));
+    auto names = *readClassList(root.path(), MissingClass::AsEmpty);
     EXPECT_EQ(names, (std::vector<std::string>{"求财", "婚姻"}));
     auto bytes = qimen::testing::readText(root.dat() / "qminit.ini");
     EXPECT_NE(bytes.find("left=33\r\n"), std::string::npos);
@@ -70,7 +69,7 @@ TEST(ClassList, RefusedLinesWriteNothing) {
     TempDataRoot root;
     writeBytes(root.dat() / "qminit.ini", "[classes]\r\ncount=1\r\n1=a\r\n");
     auto before = qimen::testing::readText(root.dat() / "qminit.ini");
-    EXPECT_EQ(writeClassList(root.path(), {"ok", ""}), "第2行类别名不合规定，不能加入。");
+    EXPECT_EQ(writeClassList(root.path(), {"ok", ""}).message(), "第2行类别名不合规定，不能加入。");
     EXPECT_EQ(qimen::testing::readText(root.dat() / "qminit.ini"), before);
 }
 

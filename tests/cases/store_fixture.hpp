@@ -24,20 +24,21 @@ inline CaseRecord recordFor(int i, const std::string& name = "张三") {
     return r;
 }
 
-inline CaseRecordImage imageFor(int i, const std::string& name = "张三") { return encodeCaseRecord(recordFor(i, name)); }
+inline CaseRecordImage imageFor(int i, const std::string& name = "张三") { return *encodeCaseRecord(recordFor(i, name)); }
 
 class StoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
         files::setDurableWrites(false);
-        ASSERT_TRUE(store.open()) << store.lastError();
+        auto opened = store.open();
+        ASSERT_TRUE(opened) << opened.message();
     }
     void TearDown() override { files::setDurableWrites(true); }
 
     std::int32_t add(int i, const std::string& name = "张三") {
         auto n = store.append(imageFor(i, name));
-        EXPECT_TRUE(n) << store.lastError();
-        return n.value_or(-1);
+        EXPECT_TRUE(n) << n.message();
+        return n.valueOr(-1);
     }
 
     qimen::testing::TempDataRoot root;

@@ -34,13 +34,13 @@ TEST(DataRoot, QimenHomeWinsThenXdgThenHome) {
     ::setenv("HOME", "/home/u", 1);
     ::setenv("XDG_DATA_HOME", "/xdg", 1);
     ::setenv("QIMEN_HOME", "/q", 1);
-    EXPECT_EQ(resolveDataRoot(), "/q");
+    EXPECT_EQ(*resolveDataRoot(), "/q");
     ::setenv("QIMEN_HOME", "", 1);
-    EXPECT_EQ(resolveDataRoot(), "/xdg/qimen");
+    EXPECT_EQ(*resolveDataRoot(), "/xdg/qimen");
     ::unsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(resolveDataRoot(), "/home/u/.local/share/qimen");
+    EXPECT_EQ(*resolveDataRoot(), "/home/u/.local/share/qimen");
     ::unsetenv("HOME");
-    EXPECT_THROW(resolveDataRoot(), std::runtime_error);
+    EXPECT_EQ(resolveDataRoot().message(), "cannot find a place for the data: set QIMEN_HOME or HOME");
 }
 
 TEST(DataRoot, PrepareMakesFoldersAndSeedsOnlyMissingFiles) {
@@ -49,8 +49,8 @@ TEST(DataRoot, PrepareMakesFoldersAndSeedsOnlyMissingFiles) {
     writeBytes(defaults.path() / "set.ini", "shipped");
     writeBytes(root.dat() / "dili.ini", "mine");
     auto prepared = prepareDataRoot(root.path(), defaults.path());
-    ASSERT_TRUE(prepared.ok) << prepared.error;
-    EXPECT_EQ(prepared.seeded, std::vector<std::string>{"set.ini"});
+    ASSERT_TRUE(prepared) << prepared.message();
+    EXPECT_EQ(*prepared, std::vector<std::string>{"set.ini"});
     EXPECT_EQ(readText(root.dat() / "dili.ini"), "mine");
     EXPECT_EQ(readText(root.dat() / "set.ini"), "shipped");
     EXPECT_TRUE(std::filesystem::is_directory(root.path() / "qimen_f"));
@@ -60,8 +60,8 @@ TEST(DataRoot, AFileWhereAFolderBelongsIsReported) {
     TempDataRoot root;
     writeBytes(root.path() / "dat", "not a folder");
     auto prepared = prepareDataRoot(root.path(), root.path() / "none");
-    EXPECT_FALSE(prepared.ok);
-    EXPECT_NE(prepared.error.find("dat"), std::string::npos);
+    EXPECT_FALSE(prepared);
+    EXPECT_NE(prepared.message().find("dat"), std::string::npos);
 }
 
 TEST(DataRoot, ShippedDefaultsHoldThePlaceTable) {

@@ -19,7 +19,8 @@ TEST(GbkIni, ReadsGbkAsUtf8InFileOrder) {
     auto path = root.path() / "a.ini";
     writeBytes(path, text::utf8ToGbk("; 注释\r\n[福建省]\r\n福州=119:18*26:5\r\n厦门=118:5*24:29\r\n漳州=117:39*24:31\r\n"));
     GbkIniFile ini;
-    ASSERT_TRUE(ini.load(path)) << ini.error();
+    auto loaded = ini.load(path);
+    ASSERT_TRUE(loaded) << loaded.message();
     EXPECT_EQ(ini.keys("福建省"), (std::vector<std::string>{"福州", "厦门", "漳州"}));
     EXPECT_EQ(ini.text("福建省", "厦门", ""), "118:5*24:29");
 }
@@ -31,7 +32,8 @@ TEST(GbkIni, SaveWritesGbkWithCrLfAndKeepsOtherEntries) {
     GbkIniFile ini;
     ASSERT_TRUE(ini.load(path));
     ini.setText("甲", "新", "值");
-    ASSERT_TRUE(ini.save(path)) << ini.error();
+    auto saved = ini.save(path);
+    ASSERT_TRUE(saved) << saved.message();
     auto bytes = readText(path);
     EXPECT_NE(bytes.find(text::utf8ToGbk("y=老\r\n")), std::string::npos);
     EXPECT_NE(bytes.find(text::utf8ToGbk("新=值\r\n")), std::string::npos);
@@ -70,8 +72,9 @@ TEST_P(BrokenIniTest, IsRefusedAndNeverOverwritten) {
     auto path = root.path() / "a.ini";
     writeBytes(path, GetParam().bytes);
     GbkIniFile ini;
-    EXPECT_FALSE(ini.load(path));
-    EXPECT_NE(ini.error().find(GetParam().reason), std::string::npos) << ini.error();
+    auto loaded = ini.load(path);
+    EXPECT_FALSE(loaded);
+    EXPECT_NE(loaded.message().find(GetParam().reason), std::string::npos) << loaded.message();
     EXPECT_TRUE(ini.keys("福建省").empty());
     EXPECT_FALSE(ini.save(path));
     EXPECT_EQ(readText(path), GetParam().bytes);

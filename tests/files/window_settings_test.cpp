@@ -15,18 +15,18 @@ using qimen::testing::writeBytes;
 TEST(WindowSettings, MissingFileGivesDefaults) {
     TempDataRoot root;
     auto read = readWindowSettings(root.path());
-    EXPECT_EQ(read.error, "");
-    EXPECT_EQ(read.settings, WindowSettings{});
-    EXPECT_EQ(read.settings.fontName, "宋体");
-    EXPECT_EQ(read.settings.backgroundColour, 12635344);
-    EXPECT_EQ(read.settings.chartMethodItem, 1);
+    ASSERT_TRUE(read) << read.message();
+    EXPECT_EQ(*read, WindowSettings{});
+    EXPECT_EQ(read->fontName, "宋体");
+    EXPECT_EQ(read->backgroundColour, 12635344);
+    EXPECT_EQ(read->chartMethodItem, 1);
 }
 
 TEST(WindowSettings, StoredValuesAreRead) {
     TempDataRoot root;
     writeBytes(windowSettingsPath(root.path()),
                text::utf8ToGbk("[winpos]\r\nleft=5\r\nlistwid=10\r\n[minggao]\r\nfname=黑体\r\nsheng=40\r\n[set]\r\npanshi=2\r\n"));
-    auto s = readWindowSettings(root.path()).settings;
+    auto s = *readWindowSettings(root.path());
     EXPECT_EQ(s.left, 5);
     EXPECT_EQ(s.fontName, "黑体");
     EXPECT_EQ(effectiveListWidth(s.listWidth), 30);
@@ -60,14 +60,14 @@ TEST(WindowSettings, MaximizedCloseKeepsTheNormalBounds) {
     WindowSettings normal;
     normal.left = 100;
     normal.width = 800;
-    ASSERT_EQ(writeWindowSettings(root.path(), normal), "");
+    ASSERT_TRUE(writeWindowSettings(root.path(), normal));
     WindowSettings maximized = normal;
     maximized.state = 2;
     maximized.left = 0;
     maximized.width = 1920;
     maximized.fontSize = 14;
-    ASSERT_EQ(writeWindowSettings(root.path(), maximized), "");
-    auto s = readWindowSettings(root.path()).settings;
+    ASSERT_TRUE(writeWindowSettings(root.path(), maximized));
+    auto s = *readWindowSettings(root.path());
     EXPECT_EQ(s.state, 2);
     EXPECT_EQ(s.left, 100);
     EXPECT_EQ(s.width, 800);
@@ -77,7 +77,7 @@ TEST(WindowSettings, MaximizedCloseKeepsTheNormalBounds) {
 TEST(WindowSettings, WriteKeepsTheClassList) {
     TempDataRoot root;
     writeBytes(windowSettingsPath(root.path()), text::utf8ToGbk("[classes]\r\ncount=1\r\n1=求财\r\n"));
-    ASSERT_EQ(writeWindowSettings(root.path(), WindowSettings{}), "");
+    ASSERT_TRUE(writeWindowSettings(root.path(), WindowSettings{}));
     auto bytes = qimen::testing::readText(windowSettingsPath(root.path()));
     EXPECT_NE(bytes.find(text::utf8ToGbk("1=求财")), std::string::npos);
     EXPECT_NE(bytes.find(text::utf8ToGbk("fname=宋体")), std::string::npos);
@@ -88,9 +88,8 @@ TEST(WindowSettings, Utf8FileIsReportedAndKept) {
     std::string utf8 = "[minggao]\r\nfname=黑体\r\n";
     writeBytes(windowSettingsPath(root.path()), utf8);
     auto read = readWindowSettings(root.path());
-    EXPECT_NE(read.error.find("UTF-8"), std::string::npos);
-    EXPECT_EQ(read.settings, WindowSettings{});
-    EXPECT_NE(writeWindowSettings(root.path(), WindowSettings{}), "");
+    EXPECT_NE(read.message().find("UTF-8"), std::string::npos);
+    EXPECT_FALSE(writeWindowSettings(root.path(), WindowSettings{}));
     EXPECT_EQ(qimen::testing::readText(windowSettingsPath(root.path())), utf8);
 }
 

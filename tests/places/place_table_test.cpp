@@ -45,7 +45,7 @@ struct RangeCase {
     const char* message;
 };
 class PlaceRange : public ::testing::TestWithParam<RangeCase> {};
-TEST_P(PlaceRange, DialogLimits) { EXPECT_EQ(placeValueProblem(GetParam().value).value_or(""), GetParam().message); }
+TEST_P(PlaceRange, DialogLimits) { EXPECT_EQ(checkPlaceValue(GetParam().value).message(), GetParam().message); }
 INSTANTIATE_TEST_SUITE_P(
     Limits, PlaceRange,
     ::testing::Values(RangeCase{{179, 59, 89, 59}, ""}, RangeCase{{-179, 0, -89, 0}, ""},
@@ -59,9 +59,9 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{{200, 0, 95, 0}, "经度在-180到180之间，分数在0-60之间"}));
 
 TEST(PlaceValueTest, NonIntegerTextCountsAsOutOfRange) {
-    EXPECT_EQ(placeTextsProblem({"abc", "0", "30", "0"}).value_or(""), "经度在-180到180之间，分数在0-60之间");
-    EXPECT_EQ(placeTextsProblem({"120", "0", "30", "x"}).value_or(""), "纬度在-90到90之间，分数在0-60之间");
-    EXPECT_FALSE(placeTextsProblem({"120", "0", "30", "0"}));
+    EXPECT_EQ(placeValueOfTexts({"abc", "0", "30", "0"}).message(), "经度在-180到180之间，分数在0-60之间");
+    EXPECT_EQ(placeValueOfTexts({"120", "0", "30", "x"}).message(), "纬度在-90到90之间，分数在0-60之间");
+    EXPECT_EQ(placeValueOfTexts({"120", "0", "30", "0"}).valueOr({}), (PlaceValue{120, 0, 30, 0}));
 }
 
 TEST_F(PlaceTableTest, CitiesInFileOrderAndMissingOrEmptyValueIsDefault) {
@@ -96,8 +96,8 @@ TEST_F(PlaceTableTest, MalformedValueGivesDefaultAndSaysSo) {
 TEST_F(PlaceTableTest, SetAddsThenOverwritesWithoutASecondEntry) {
     write("[福建省]\r\n福州=119:18*26:5\r\n");
     PlaceTable table(root.path());
-    EXPECT_EQ(table.setPlace("福建省", "泉州", {118, 35, 24, 54}), "");
-    EXPECT_EQ(table.setPlace("福建省", "福州", {119, 17, 26, 4}), "");
+    EXPECT_TRUE(table.setPlace("福建省", "泉州", {118, 35, 24, 54}));
+    EXPECT_TRUE(table.setPlace("福建省", "福州", {119, 17, 26, 4}));
     PlaceTable reread(root.path());
     EXPECT_EQ(reread.cities("福建省"), (std::vector<std::string>{"福州", "泉州"}));
     EXPECT_EQ(reread.valueText("福建省", "福州"), "119:17*26:4");
@@ -108,20 +108,20 @@ TEST_F(PlaceTableTest, RefusedChangesLeaveTheFile) {
     write("[福建省]\r\n福州=119:18*26:5\r\n");
     auto before = readText(root.dat() / "dili.ini");
     PlaceTable table(root.path());
-    EXPECT_EQ(table.setPlace("福建省", "福州", {180, 0, 26, 5}), "经度在-180到180之间，分数在0-60之间");
-    EXPECT_NE(table.setPlace("未知地", "某地", {120, 0, 30, 0}), "");
-    EXPECT_NE(table.setPlace("火星", "某地", {120, 0, 30, 0}), "");
-    EXPECT_NE(table.setPlace("福建省", "一二三四五六七八九十一", {120, 0, 30, 0}), "");
-    EXPECT_NE(table.setPlace("福建省", "a=b", {120, 0, 30, 0}), "");
-    EXPECT_NE(table.setPlace("福建省", "", {120, 0, 30, 0}), "");
+    EXPECT_EQ(table.setPlace("福建省", "福州", {180, 0, 26, 5}).message(), "经度在-180到180之间，分数在0-60之间");
+    EXPECT_FALSE(table.setPlace("未知地", "某地", {120, 0, 30, 0}));
+    EXPECT_FALSE(table.setPlace("火星", "某地", {120, 0, 30, 0}));
+    EXPECT_FALSE(table.setPlace("福建省", "一二三四五六七八九十一", {120, 0, 30, 0}));
+    EXPECT_FALSE(table.setPlace("福建省", "a=b", {120, 0, 30, 0}));
+    EXPECT_FALSE(table.setPlace("福建省", "", {120, 0, 30, 0}));
     EXPECT_EQ(readText(root.dat() / "dili.ini"), before);
 }
 
 TEST_F(PlaceTableTest, DeleteRemovesTheKeyOnly) {
     write("[福建省]\r\n福州=119:18*26:5\r\n厦门=118:5*24:29\r\n");
     PlaceTable table(root.path());
-    EXPECT_EQ(table.deletePlace("福建省", "福州"), "");
-    EXPECT_NE(table.deletePlace("福建省", "福州"), "");
+    EXPECT_TRUE(table.deletePlace("福建省", "福州"));
+    EXPECT_FALSE(table.deletePlace("福建省", "福州"));
     EXPECT_EQ(PlaceTable(root.path()).cities("福建省"), std::vector<std::string>{"厦门"});
 }
 
@@ -130,7 +130,7 @@ TEST_F(PlaceTableTest, Utf8TableIsReportedAndNotOverwritten) {
     PlaceTable table(root.path());
     EXPECT_NE(table.error().find("UTF-8"), std::string::npos);
     EXPECT_TRUE(table.cities("福建省").empty());
-    EXPECT_NE(table.setPlace("福建省", "厦门", {118, 5, 24, 29}), "");
+    EXPECT_FALSE(table.setPlace("福建省", "厦门", {118, 5, 24, 29}));
     EXPECT_EQ(readText(root.dat() / "dili.ini"), "[福建省]\r\n福州=119:18*26:5\r\n");
 }
 

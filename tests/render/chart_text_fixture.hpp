@@ -45,9 +45,9 @@ inline bool setMoment(ChartRecord& record, const ChartRequest& request, const Ch
     record.settings = settings;
     CivilDateTime compute = request.inputDate;
     if (request.lunarInput) {
-        calendar::SolarDateResult solar = calendar::lunarToSolar(request.inputDate, request.leapMonth);
+        Expected<CivilDateTime> solar = calendar::lunarToSolar(request.inputDate, request.leapMonth);
         if (!solar) return false;
-        compute = solar.date;
+        compute = *solar;
     } else if (!calendar::isValidDate(compute)) {
         return false;
     }

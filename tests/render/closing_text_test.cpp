@@ -60,9 +60,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, SplitLines,
 TEST(ClosingTextDialog, AnEmptyTextIsRefusedAndTheSettingKept) {
     qimen::testing::TempDataRoot root;
     ASSERT_TRUE(chart::writeEndInfoSetting(chart::chartSettingsPath(root.path()), false));
-    ClosingTextSaveResult result = saveClosingText(root.path(), "", true);
+    Expected<void> result = saveClosingText(root.path(), "", true);
     EXPECT_FALSE(result);
-    EXPECT_EQ(result.message, "输入不能为空");
+    EXPECT_EQ(result.message(), "输入不能为空");
     EXPECT_FALSE(std::filesystem::exists(closingTextPath(root.path())));
     EXPECT_FALSE(chart::loadChartSettings(chart::chartSettingsPath(root.path())).endinfo);
 }
@@ -79,9 +79,9 @@ TEST(ClosingTextDialog, SavedLinesAreGbkWithCrLfAndLoadBackWithTheSetting) {
 
 TEST(ClosingTextDialog, ATextWithoutGbkFormIsRefusedWithoutWriting) {
     qimen::testing::TempDataRoot root;
-    ClosingTextSaveResult result = saveClosingText(root.path(), "emoji \xF0\x9F\x98\x80", true);
+    Expected<void> result = saveClosingText(root.path(), "emoji \xF0\x9F\x98\x80", true);
     EXPECT_FALSE(result);
-    EXPECT_FALSE(result.message.empty());
+    EXPECT_FALSE(result.message().empty());
     EXPECT_FALSE(std::filesystem::exists(closingTextPath(root.path())));
 }
 

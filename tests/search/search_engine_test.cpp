@@ -32,8 +32,7 @@ TEST_P(SearchRefuses, WithItsMessageAndKeepsThePreviousResults) {
     SearchEngine engine = defaultEngine();
     ASSERT_TRUE(engine.search({2008, 5, 3, 0, 30}, {2008, 5, 3, 4, 30}, SearchConditions{}));
     auto before = engine.results();
-    EXPECT_FALSE(engine.search(GetParam().start, GetParam().end, SearchConditions{}));
-    EXPECT_EQ(engine.errorText(), GetParam().message);
+    EXPECT_EQ(engine.search(GetParam().start, GetParam().end, SearchConditions{}).message(), GetParam().message);
     EXPECT_EQ(engine.results(), before);
 }
 
@@ -160,18 +159,18 @@ TEST(SearchSettings, AreReadAtTheStartOfEverySearch) {
         s.shen = static_cast<std::uint8_t>(reads);
         return s;
     });
-    engine.search({2008, 5, 3, 0, 0}, {2008, 5, 3, 0, 0}, SearchConditions{});
-    engine.search({2008, 5, 3, 0, 0}, {2008, 5, 3, 0, 0}, SearchConditions{});
+    ASSERT_TRUE(engine.search({2008, 5, 3, 0, 0}, {2008, 5, 3, 0, 0}, SearchConditions{}));
+    ASSERT_TRUE(engine.search({2008, 5, 3, 0, 0}, {2008, 5, 3, 0, 0}, SearchConditions{}));
     EXPECT_EQ(reads, 2);
     EXPECT_EQ(engine.settings().shen, 2);
-    engine.search({1899, 5, 3, 0, 0}, {2008, 5, 3, 0, 0}, SearchConditions{});
+    EXPECT_FALSE(engine.search({1899, 5, 3, 0, 0}, {2008, 5, 3, 0, 0}, SearchConditions{}));
     EXPECT_EQ(reads, 2);  // a refused search reads nothing
 }
 
 TEST(SearchListing, OfLineTwelveShowsTheChartOfThatMoment) {
     SearchEngine engine = defaultEngine();
-    std::optional<std::string> text = engine.listing("12:2008-05-03 14:00");
-    ASSERT_TRUE(text.has_value());
+    auto text = engine.listing("12:2008-05-03 14:00");
+    ASSERT_TRUE(text) << text.message();
     EXPECT_EQ(text->rfind("第12条:\r\n公历:2008年5月3日14时0分\r\n", 0), 0u) << *text;
     auto record = std::make_unique<qimen::chart::ChartRecord>();
     qimen::chart::setChartMoment(*record, {2008, 5, 3, 14, 0}, {2008, 5, 3, 14, 0});
@@ -217,11 +216,12 @@ TEST(SearchListing, EveryGridLineIsFortyFourGbkBytesWide) {
 
 TEST(SearchListing, RefusesLinesThatAreNotResultLines) {
     SearchEngine engine = defaultEngine();
-    EXPECT_FALSE(engine.listing("2008-05-03 14:00").has_value());
-    EXPECT_FALSE(engine.listing("1:2008-05-03").has_value());
-    EXPECT_FALSE(engine.listing("1:2008-13-03 14:00").has_value());
-    EXPECT_FALSE(engine.listing("1:1899-05-03 14:00").has_value());
-    EXPECT_TRUE(engine.listing("x:2008-05-03 14:00").has_value());  // N is copied as written
+    EXPECT_EQ(engine.listing("2008-05-03 14:00").message(),
+              "\"2008-05-03 14:00\" is not a result line N:YYYY-MM-DD HH:MM of 1900..2050");
+    EXPECT_FALSE(engine.listing("1:2008-05-03"));
+    EXPECT_FALSE(engine.listing("1:2008-13-03 14:00"));
+    EXPECT_FALSE(engine.listing("1:1899-05-03 14:00"));
+    EXPECT_TRUE(engine.listing("x:2008-05-03 14:00"));  // N is copied as written
 }
 
 }  // namespace

@@ -29,23 +29,23 @@ TEST(TravelNumbers, JiaZiDayAtAZiHourIs27AndGuiSiOrGuiHaiAtSiOrHaiIs13) {
 
 TEST(TravelFormula, TextHasTheMomentThePillarsTheVerseAndTheHint) {
     // 2008-08-08 20:08: 戊子年 庚申月 庚辰日 丙戌时; T = 8 + 5 + 5 = 18.
-    TravelFormulaResult r = travelFormula(2008, 8, 8, 20, 8);
-    ASSERT_TRUE(r.text);
-    EXPECT_EQ(r.number, 18);
+    auto r = travelFormula(2008, 8, 8, 20, 8);
+    ASSERT_TRUE(r) << r.message();
+    EXPECT_EQ(r->number, 18);
     std::string expected = "出行公历:2008年8月8日20时8分\r\n当日干支:戊子年 庚申月 庚辰日 丙戌时\r\n\r\n【出行密诀】\r\n";
     expected += knowledge::lookupText(3218);
     expected += "\r\n提示：每个数字都有它的出行方向与事物对应，要方向对碰见的事物对上才有效，吉者应吉，凶者应凶。";
-    EXPECT_EQ(*r.text, expected);
+    EXPECT_EQ(r->text, expected);
     EXPECT_TRUE(knowledge::lookupText(3218).starts_with("18数吉"));
 }
 
 TEST(TravelFormula, TheDayAdvancesAt23) {
-    TravelFormulaResult before = travelFormula(2008, 8, 8, 22, 59);  // 庚辰 day, 亥 hour
-    TravelFormulaResult after = travelFormula(2008, 8, 8, 23, 0);    // 辛巳 day, 子 hour
-    ASSERT_TRUE(before.text && after.text);
-    EXPECT_EQ(before.number, 8 + 5 + 4);
-    EXPECT_EQ(after.number, 7 + 4 + 9);
-    EXPECT_NE(after.text->find("辛巳日"), std::string::npos);
+    auto before = travelFormula(2008, 8, 8, 22, 59);  // 庚辰 day, 亥 hour
+    auto after = travelFormula(2008, 8, 8, 23, 0);    // 辛巳 day, 子 hour
+    ASSERT_TRUE(before && after);
+    EXPECT_EQ(before->number, 8 + 5 + 4);
+    EXPECT_EQ(after->number, 7 + 4 + 9);
+    EXPECT_NE(after->text.find("辛巳日"), std::string::npos);
 }
 
 struct MomentCase {
@@ -56,9 +56,9 @@ class TravelRange : public ::testing::TestWithParam<MomentCase> {};
 
 TEST_P(TravelRange, Only1900To2050AndRealMomentsAreAccepted) {
     const MomentCase& c = GetParam();
-    TravelFormulaResult r = travelFormula(c.year, c.month, c.day, c.hour, c.minute);
-    EXPECT_EQ(r.text.has_value(), c.accepted);
-    EXPECT_EQ(r.errorText, c.accepted ? "" : "出行时间在开始时间那里输入，范围在1900－2050年。");
+    auto r = travelFormula(c.year, c.month, c.day, c.hour, c.minute);
+    EXPECT_EQ(r.ok(), c.accepted);
+    EXPECT_EQ(r.message(), c.accepted ? "" : "出行时间在开始时间那里输入，范围在1900－2050年。");
 }
 
 INSTANTIATE_TEST_SUITE_P(Moments, TravelRange,

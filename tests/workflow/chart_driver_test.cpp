@@ -36,7 +36,7 @@ protected:
         return env;
     }
 
-    bool draw(const ChartRequest& request) {
+    Expected<void> draw(const ChartRequest& request) {
         shown_.reset();
         memo_.reset();
         return workflow::drawChart(record_, request, environment());
@@ -56,28 +56,24 @@ protected:
 };
 
 TEST_F(ChartDriver, ValidationMessagesWordForWord) {
-    EXPECT_FALSE(draw(at({2001, 2, 29, 10, 0})));
-    EXPECT_EQ(record_.errorText, "不存在这个日期");
+    EXPECT_EQ(draw(at({2001, 2, 29, 10, 0})).message(), "不存在这个日期");
+    EXPECT_EQ(record_.errorText, "不存在这个日期");  // the record keeps it too
 
     ChartRequest lunar = at({2001, 4, 30, 10, 0});
     lunar.lunarInput = true;
     lunar.leapMonth = true;  // that leap fourth month has 29 days
-    EXPECT_FALSE(draw(lunar));
-    EXPECT_EQ(record_.errorText, "不存在这个日期,请重新输入！");
+    EXPECT_EQ(draw(lunar).message(), "不存在这个日期,请重新输入！");
 
     lunar.inputDate = {2002, 4, 1, 10, 0};
-    EXPECT_FALSE(draw(lunar));
-    EXPECT_EQ(record_.errorText, "此年没有闰4月,请重新确定月份！");
+    EXPECT_EQ(draw(lunar).message(), "此年没有闰4月,请重新确定月份！");
 
     // The last lunar days of 2100 fall in 2101.
     lunar.leapMonth = false;
     lunar.inputDate = {2100, 12, 20, 10, 0};
-    EXPECT_FALSE(draw(lunar));
-    EXPECT_EQ(record_.errorText, "时间越界，年份在-850到2100之间");
+    EXPECT_EQ(draw(lunar).message(), "时间越界，年份在-850到2100之间");
 
     // A 子 hour begun at 23:00 on the last day takes its lunar date from 2101.
-    EXPECT_FALSE(draw(at({2100, 12, 31, 23, 30})));
-    EXPECT_EQ(record_.errorText, "公、农历正常转换年份在-850到2100之间");
+    EXPECT_EQ(draw(at({2100, 12, 31, 23, 30})).message(), "公、农历正常转换年份在-850到2100之间");
     EXPECT_TRUE(draw(at({2100, 12, 31, 22, 59})));
     EXPECT_TRUE(record_.errorText.empty());
 }
@@ -97,8 +93,7 @@ TEST_F(ChartDriver, FailedRunTouchesNeitherPaneNorMemoNorThePreviousChart) {
 
 TEST_F(ChartDriver, IntercalationOnlyForItsYearsAndAfterThePillars) {
     writeSettings("ju=1\r\n");
-    EXPECT_FALSE(draw(at({1899, 6, 1, 12, 0})));
-    EXPECT_EQ(record_.errorText, "置闰法起局只能用于1900-2050年。");
+    EXPECT_EQ(draw(at({1899, 6, 1, 12, 0})).message(), "置闰法起局只能用于1900-2050年。");
     // The check comes after the reset and the pillars of the new moment.
     EXPECT_EQ(record_.dayGZ, calendar::fourPillars({1899, 6, 1, 12, 0}).day);
     EXPECT_EQ(record_.ju, 0);

@@ -53,7 +53,8 @@ RichText richTextFromChartOutput(const render::StyledText& chart, int paneFontPo
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
 
     // styles[k] is the style of the segment [edges[k], edges[k + 1]).
-    const TextStyle pane{0, false, halfPointsOf(basePoints)};
+    TextStyle pane;
+    pane.halfPoints = halfPointsOf(basePoints);
     std::vector<TextStyle> styles(edges.size() - 1, pane);
     auto segmentAt = [&](std::size_t position) {
         return static_cast<std::size_t>(std::lower_bound(edges.begin(), edges.end(), position) - edges.begin());
@@ -65,6 +66,9 @@ RichText richTextFromChartOutput(const render::StyledText& chart, int paneFontPo
             if (range.colour) styles[k].colour = *range.colour & 0xFFFFFF;
             if (range.bold) styles[k].bold = true;
             if (range.sizeDelta != 0) styles[k].halfPoints = halfPointsOf(basePoints + range.sizeDelta);
+            if (range.family) styles[k].family = *range.family;
+            if (range.italic) styles[k].italic = true;
+            if (range.underline) styles[k].underline = true;
         }
     }
 

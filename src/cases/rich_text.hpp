@@ -1,5 +1,5 @@
-// RichText: a text resolved into runs of complete styles (colour, weight,
-// size) — what a commentary file holds and what the RTF writer and reader
+// RichText: a text resolved into runs of complete styles (font, colour,
+// weight, slant, underline, size) — what a commentary file holds and what the RTF writer and reader
 // exchange. The chart's own styled text (render::StyledText, overlapping
 // attribute changes) becomes one through richTextFromChartOutput.
 #pragma once
@@ -15,6 +15,9 @@ struct TextStyle {
     std::uint32_t colour = 0;  // 0xRRGGBB; 0 is the default (black)
     bool bold = false;
     int halfPoints = 24;  // font size in half points (24 = 12 pt)
+    std::string family;   // font family (UTF-8); empty is the document's font
+    bool italic = false;
+    bool underline = false;
 
     friend bool operator==(const TextStyle&, const TextStyle&) = default;
 };

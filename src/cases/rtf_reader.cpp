@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <map>
 #include <vector>
 
 #include "text/gbk.hpp"
@@ -12,10 +13,13 @@ namespace qimen::cases {
 namespace {
 
 constexpr std::size_t kMaxDepth = 256;  // deeper groups are read as part of their parent
+constexpr std::size_t kMaxFonts = 1024;  // font table entries kept; later ones read as the default font
+constexpr std::size_t kMaxFontNameBytes = 256;
 
 struct GroupState {
     TextStyle style;
     int colourIndex = 0;
+    long fontIndex = -1;  // \fN of the text; -1 before any
     int unicodeSkip = 1;  // \ucN: fallback characters after each \uN
     bool skip = false;    // inside a destination whose text is not shown
 };
@@ -27,6 +31,19 @@ bool isSkippedDestination(std::string_view word) {
         "footerl", "footerr",    "object",   "themedata", "colorschememapping", "datastore", "latentstyles",
         "listtable", "listoverridetable", "rsidtbl", "generator", "xmlnstbl", "filetbl", "fldinst"};
     return std::find(kWords.begin(), kWords.end(), word) != kWords.end();
+}
+
+std::string latin1ToUtf8(const std::string& bytes) {
+    std::string utf8;
+    for (unsigned char b : bytes) {
+        if (b < 0x80) {
+            utf8 += static_cast<char>(b);
+            continue;
+        }
+        utf8 += static_cast<char>(0xC0 | (b >> 6));
+        utf8 += static_cast<char>(0x80 | (b & 0x3F));
+    }
+    return utf8;
 }
 
 class Reader {
@@ -52,6 +69,8 @@ public:
                 if (overflow_ > 0) --overflow_;
                 else if (stack_.size() > 1) {
                     bool leavingColourTable = stack_.back().skip && inColourTable_ == stack_.size();
+                    if (fontEntryDepth_ == stack_.size()) endFontName();
+                    if (inFontTable_ == stack_.size()) inFontTable_ = 0;
                     stack_.pop_back();
                     if (leavingColourTable) inColourTable_ = 0;
                 }
@@ -68,6 +87,10 @@ public:
                 pendingColour_ = 0;
                 continue;
             }
+            if (fontEntryDepth_ == stack_.size() && c == ';') {
+                endFontName();
+                continue;
+            }
             emitByte(static_cast<unsigned char>(c));
         }
         flushBytes();
@@ -77,10 +100,31 @@ public:
 private:
     GroupState& state() { return stack_.back(); }
 
+    // A font table entry: \fN, then its name up to ";" or the end of its group.
+    void beginFontName(long index) {
+        endFontName();
+        pendingFont_ = index;
+        fontEntryDepth_ = stack_.size();
+    }
+    void endFontName() {
+        if (fontEntryDepth_ == 0) return;
+        fontEntryDepth_ = 0;
+        std::size_t first = fontName_.find_first_not_of(' ');
+        std::string name = first == std::string::npos ? std::string() : fontName_.substr(first);
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        fontName_.clear();
+        if (name.empty() || fonts_.size() >= kMaxFonts) return;
+        fonts_.emplace(pendingFont_, codePage_ == 936 ? text::gbkToUtf8Lenient(name) : latin1ToUtf8(name));
+    }
+
     // A byte of the document's code page (GBK for 936, Latin-1 otherwise).
     void emitByte(unsigned char byte) {
         if (pendingSkip_ > 0) {
             --pendingSkip_;
+            return;
+        }
+        if (fontEntryDepth_ == stack_.size()) {
+            if (fontName_.size() < kMaxFontNameBytes) fontName_ += static_cast<char>(byte);
             return;
         }
         if (state().skip) return;
@@ -94,15 +138,7 @@ private:
 
     void flushBytes() {
         if (bytes_.empty()) return;
-        std::string utf8;
-        if (codePage_ == 936) {
-            utf8 = text::gbkToUtf8Lenient(bytes_);
-        } else {
-            for (unsigned char b : bytes_) {
-                utf8 += static_cast<char>(0xC0 | (b >> 6));
-                utf8 += static_cast<char>(0x80 | (b & 0x3F));
-            }
-        }
+        std::string utf8 = codePage_ == 936 ? text::gbkToUtf8Lenient(bytes_) : latin1ToUtf8(bytes_);
         bytes_.clear();
         append(utf8);
     }
@@ -137,6 +173,10 @@ private:
         style.colour = state().colourIndex > 0 && state().colourIndex < static_cast<int>(colours_.size())
                            ? colours_[static_cast<std::size_t>(state().colourIndex)]
                            : 0;
+        // The default font (\deff) and fonts the table does not name read as
+        // the document's font.
+        if (auto font = fonts_.find(state().fontIndex); font != fonts_.end() && state().fontIndex != defaultFont_)
+            style.family = font->second;
         std::size_t begin = out_.text.size();
         out_.text += utf8;
         if (style == TextStyle{}) return;
@@ -225,9 +265,16 @@ private:
         else if (word == "rdblquote") emitCodePoint(0x201D);
         else if (word == "bullet") emitCodePoint(0x2022);
         else if (word == "b") { flushBytes(); s.style.bold = !hasParameter || parameter != 0; }
+        else if (word == "i") { flushBytes(); s.style.italic = !hasParameter || parameter != 0; }
+        else if (word == "ul") { flushBytes(); s.style.underline = !hasParameter || parameter != 0; }
+        else if (word == "ulnone") { flushBytes(); s.style.underline = false; }
+        else if (word == "f" && inFontTable_) beginFontName(parameter);
+        else if (word == "f") { flushBytes(); s.fontIndex = parameter; }
+        else if (word == "deff") defaultFont_ = parameter;
+        else if (word == "fonttbl") { s.skip = true; inFontTable_ = stack_.size(); }
         else if (word == "cf") { flushBytes(); s.colourIndex = static_cast<int>(std::clamp(parameter, 0L, 100000L)); }
         else if (word == "fs") { flushBytes(); s.style.halfPoints = static_cast<int>(std::clamp(hasParameter ? parameter : 24L, 1L, 3276L)); }
-        else if (word == "plain") { flushBytes(); s.style = TextStyle{}; s.colourIndex = 0; }
+        else if (word == "plain") { flushBytes(); s.style = TextStyle{}; s.colourIndex = 0; s.fontIndex = defaultFont_; }
         else if (word == "fi" && !s.skip && !sawIndent_) { sawIndent_ = true; out_.firstLineIndent = static_cast<int>(std::clamp(parameter, -31680L, 31680L)); }
         else if (word == "ansicpg") codePage_ = static_cast<int>(parameter);
         else if (word == "colortbl") { s.skip = true; inColourTable_ = stack_.size(); colours_.clear(); pendingColour_ = 0; }
@@ -248,6 +295,12 @@ private:
     std::size_t inColourTable_ = 0;  // depth of the colour table group, 0 outside
     std::uint32_t pendingColour_ = 0;
     std::vector<std::uint32_t> colours_;
+    std::size_t inFontTable_ = 0;     // depth of the font table group, 0 outside
+    std::size_t fontEntryDepth_ = 0;  // depth whose bytes are a font's name, 0 when none
+    long pendingFont_ = 0;
+    std::string fontName_;            // bytes of the name being read
+    std::map<long, std::string> fonts_;
+    long defaultFont_ = 0;
     bool sawIndent_ = false;
     RichText out_;
 };

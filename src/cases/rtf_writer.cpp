@@ -1,5 +1,5 @@
-// RTF output: one colour table, one font, one paragraph format, a style
-// switch at each run edge.
+// RTF output: one font table, one colour table, one paragraph format, a
+// style switch at each run edge.
 #include "cases/rtf_writer.hpp"
 
 #include <algorithm>
@@ -63,9 +63,26 @@ std::string writeRtf(const RichText& rich, const std::string& fontName) {
     std::vector<std::uint32_t> colours;
     for (const auto& run : rich.runs)
         if (run.style.colour != 0 && colourIndex.emplace(run.style.colour, 0).second) colours.push_back(run.style.colour);
-    std::string out = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl{\\f0\\fnil\\fcharset134 ";
-    appendHexBytes(out, text::isGbkEncodable(fontName) ? text::utf8ToGbk(fontName) : std::string("SimSun"));
-    out += ";}}\r\n{\\colortbl ;";
+    // Font 0 is the document's font; each other family of a run gets the
+    // next number. A family without a GBK form falls back to font 0.
+    std::map<std::string, int> fontIndex;
+    std::vector<std::string> families{text::isGbkEncodable(fontName) ? fontName : std::string("SimSun")};
+    for (const auto& run : rich.runs) {
+        const std::string& family = run.style.family;
+        if (family.empty() || family == fontName || !text::isGbkEncodable(family)) continue;
+        if (fontIndex.emplace(family, static_cast<int>(families.size())).second) families.push_back(family);
+    }
+    auto fontOf = [&](const TextStyle& style) {
+        auto found = fontIndex.find(style.family);
+        return found == fontIndex.end() ? 0 : found->second;
+    };
+    std::string out = "{\\rtf1\\ansi\\ansicpg936\\deff0{\\fonttbl";
+    for (std::size_t f = 0; f < families.size(); ++f) {
+        out += "{\\f" + std::to_string(f) + "\\fnil\\fcharset134 ";
+        appendHexBytes(out, text::utf8ToGbk(families[f]));
+        out += ";}";
+    }
+    out += "}\r\n{\\colortbl ;";
     for (std::size_t k = 0; k < colours.size(); ++k) {
         colourIndex[colours[k]] = static_cast<int>(k + 1);
         out += "\\red" + std::to_string(colours[k] >> 16) + "\\green" + std::to_string((colours[k] >> 8) & 0xFF) +
@@ -77,8 +94,10 @@ std::string writeRtf(const RichText& rich, const std::string& fontName) {
 
     const TextStyle plain;
     auto switchTo = [&](const TextStyle& style) {
-        out += "\\plain\\f0\\fs" + std::to_string(style.halfPoints);
+        out += "\\plain\\f" + std::to_string(fontOf(style)) + "\\fs" + std::to_string(style.halfPoints);
         if (style.bold) out += "\\b";
+        if (style.italic) out += "\\i";
+        if (style.underline) out += "\\ul";
         if (style.colour != 0) out += "\\cf" + std::to_string(colourIndex[style.colour]);
         out += ' ';
     };

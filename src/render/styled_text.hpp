@@ -26,6 +26,9 @@ struct StyledRange {
     std::optional<std::uint32_t> colour;  // 0xRRGGBB, unchanged when empty
     bool bold = false;                    // set bold; false leaves it as it is
     int sizeDelta = 0;                    // points relative to the pane's font size
+    std::optional<std::string> family;    // font family (UTF-8), unchanged when empty
+    bool italic = false;                  // set italic; false leaves it as it is
+    bool underline = false;               // set underline; false leaves it as it is
 
     friend bool operator==(const StyledRange&, const StyledRange&) = default;
 };

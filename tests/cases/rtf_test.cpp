@@ -8,13 +8,21 @@
 namespace qimen::cases {
 namespace {
 
+TextStyle style(std::uint32_t colour, bool bold, int halfPoints) {
+    TextStyle s;
+    s.colour = colour;
+    s.bold = bold;
+    s.halfPoints = halfPoints;
+    return s;
+}
+
 RichText chartLike() {
     RichText t;
     t.text = "时家奇门 阳遁三局\r\n┌──┬──┐\r\n│值符 {x}\\y\t甲│\r\n\r\n吉格：青龙返首";
-    t.runs.push_back({0, 12, {0xFF0000, true, 32}});
+    t.runs.push_back({0, 12, style(0xFF0000, true, 32)});
     auto pattern = t.text.find("吉格");
-    t.runs.push_back({pattern, 6, {0x0000FF, false, 24}});
-    t.runs.push_back({pattern + 9, 6, {0, true, 24}});
+    t.runs.push_back({pattern, 6, style(0x0000FF, false, 24)});
+    t.runs.push_back({pattern + 9, 6, style(0, true, 24)});
     return t;
 }
 
@@ -24,6 +32,37 @@ TEST(Rtf, WrittenTextReadsBackWithItsStyles) {
     ASSERT_TRUE(read.isRtf);
     EXPECT_EQ(read.text.text, original.text);
     EXPECT_EQ(read.text.runs, original.runs);
+}
+
+TEST(Rtf, FontFamilySlantAndUnderlineReadBack) {
+    RichText original;
+    original.text = "宋体正文 楷体斜 下划线 DejaVu";
+    TextStyle kai = style(0x008000, false, 28), underlined = style(0, true, 24), latin = style(0, false, 20);
+    kai.family = "楷体";
+    kai.italic = true;
+    underlined.underline = true;
+    latin.family = "DejaVu Sans";
+    latin.italic = latin.underline = true;
+    original.runs.push_back({13, 10, kai});
+    original.runs.push_back({23, 10, underlined});
+    original.runs.push_back({33, 6, latin});
+    auto read = readRtf(writeRtf(original, "宋体"));
+    EXPECT_EQ(read.text.text, original.text);
+    EXPECT_EQ(read.text.runs, original.runs);
+}
+
+TEST(Rtf, TheDocumentFontReadsAsTheDefaultFamily) {
+    auto read = readRtf("{\\rtf1\\ansi\\deff1{\\fonttbl\\f0\\fswiss Arial;{\\f1\\fnil{\\*\\panose 0}Times;}}"
+                        "\\f1 a\\f0 b\\f7 c\\i d\\i0\\ul e\\ulnone f}");
+    EXPECT_EQ(read.text.text, "abcdef");
+    ASSERT_EQ(read.text.runs.size(), 3u);
+    TextStyle arial, italic, underlined;
+    arial.family = "Arial";
+    italic.italic = true;
+    underlined.underline = true;
+    EXPECT_EQ(read.text.runs[0], (RichRun{1, 1, arial}));
+    EXPECT_EQ(read.text.runs[1], (RichRun{3, 1, italic}));
+    EXPECT_EQ(read.text.runs[2], (RichRun{4, 1, underlined}));
 }
 
 TEST(Rtf, WriterOutputIsSevenBitWithGbkAndUnicodeForms) {

@@ -1,6 +1,6 @@
 // RichText: a text resolved into runs of complete styles (font, colour,
-// weight, slant, underline, size) — what a commentary file holds and what the RTF writer and reader
-// exchange. The chart's own styled text (render::StyledText, overlapping
+// weight, slant, underline, size) — what a commentary file holds and what
+// the RTF writer and reader exchange. The chart's own styled text (render::StyledText, overlapping
 // attribute changes) becomes one through richTextFromChartOutput.
 #pragma once
 

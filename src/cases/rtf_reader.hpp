@@ -1,7 +1,7 @@
 // Reads rich text (RTF) into a RichText: the commentary files this program
 // writes and the plain rich text of common editors — text, paragraphs, tabs,
-// font, bold, italic, underline, colour, size, the first-line indent, code-page bytes (GBK for code
-// page 936) and Unicode escapes. Pictures, tables and every other unknown
+// font, bold, italic, underline, colour, size, the first-line indent,
+// code-page bytes (GBK for code page 936) and Unicode escapes. Pictures, tables and every other unknown
 // construct are skipped; nothing in the input is fatal.
 #pragma once
 

@@ -6,6 +6,8 @@
 #include "chart/codes.hpp"
 #include "chart/rotating_layout.hpp"
 #include "chart/vocabulary.hpp"
+#include "analysis/analysis_tables.hpp"
+#include "patterns/pattern_tables.hpp"
 
 namespace qimen::gen {
 
@@ -29,10 +31,9 @@ chart::ChartRecord layBaojianChart(const BaojianKey& key) {
     chart::ChartRecord record;
     record.method = chart::ChartMethod::GivenJuHour;
     record.givenJu = static_cast<std::uint8_t>(key.ju + (key.yangDun ? 10 : 0));
-    const auto day = static_cast<calendar::GanZhiCode>(key.group);  // 甲子 … 戊辰
-    record.yearGZ = day;
-    record.monthGZ = day;
-    record.dayGZ = day;
+    record.yearGZ = kBaojianYear;
+    record.monthGZ = kBaojianMonth;
+    record.dayGZ = static_cast<calendar::GanZhiCode>(key.group);  // 甲子 … 戊辰
     record.hourGZ = baojianHourPillar(key);
     record.yangDun = key.yangDun;
     record.ju = static_cast<std::int16_t>(key.ju);
@@ -46,6 +47,7 @@ BaojianChart analyseBaojianChart(const BaojianKey& key) {
     patterns::detectChartPatterns(chart.record, chart.findings);
     for (int g = 0; g < 9; ++g)
         if (g != chart::kCentreCell) chart.scoreSum += chart.found(g).score;
+    chart.level = analysis::verdictLevel(chart.scoreSum);
     return chart;
 }
 
@@ -109,6 +111,12 @@ std::string_view directionOf(int cell) { return chart::directionText(chart::home
 int cellQuality(const BaojianChart& chart, int cell) {
     int score = chart.found(cell).score;
     return score >= 3 ? 1 : score <= -3 ? -1 : 0;
+}
+
+int cellElement(int cell) { return patterns::kPalaceElement[chart::homeOfCell(cell)]; }
+
+int doorRelation(const BaojianChart& chart, int cell) {
+    return patterns::doorPalaceRelation(chart.cell(cell).door, chart::homeOfCell(cell));
 }
 
 }  // namespace qimen::gen

@@ -9,7 +9,7 @@ namespace qimen::gen {
 
 BaojianTexts composeBaojianTexts(int n) {
     BaojianChart chart = analyseBaojianChart(baojianKeyOf(n));
-    return {composePalaceRemarks(chart, n), composeTopicReadings(chart, n)};
+    return {composePalaceRemarks(chart), composeTopicReadings(chart)};
 }
 
 std::string baojianLabel(int n) {

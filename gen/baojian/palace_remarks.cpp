@@ -192,6 +192,9 @@ std::string composePalaceRemarks(const BaojianChart& c) {
     text += "断曰：";
     if (c.fuYin()) text += "星仪伏吟，";
     if (c.fanYin()) text += "星仪反吟，";
+    // The hour pillar is the same on both days of the key's group; charts
+    // whose outer palaces coincide still differ in it.
+    text += chart::ganZhiText(r.hourGZ) + "时";
     text += r.yangDun ? "阳遁" : "阴遁";
     text += chart::numeralText(r.ju);
     text += "局，值符天" + std::string(starText(r.leaderStar)) + "加" + std::string(palaceOf(c.leaderStarCell())) +

@@ -24,7 +24,7 @@ std::string_view verdictOf(int scoreSum);
 
 // The whole first text, UTF-8, lines joined with CR LF and no final line
 // break: eight "palace：patterns" lines and the 断曰 line of three
-// sentences: where 值符 and 值使 stand; what their palaces hold; the
+// sentences: the hour, dun and ju and where 值符 and 值使 stand; what their palaces hold; the
 // decisive patterns, the three wonders and the verdict ("总断X，" or, when
 // auspicious and inauspicious patterns mix, "合而观之，局属X，") with its
 // counsel.

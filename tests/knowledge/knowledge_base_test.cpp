@@ -4,6 +4,7 @@
 // and print stem and door texts after a bullet).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -134,7 +135,11 @@ struct Expected {
 };
 
 // Every id outside the 御定奇门宝鉴 range that must hold a text, with its
-// form. Ids not listed (and not in 100..2259) must hold nothing.
+// form. Ids not listed (and not in 100..2259) must hold nothing. The
+// placeholders are the combinations that cannot occur: earth 甲 under a
+// stem (it hides under its instrument), the centre palace's door (door over
+// the centre, 2705, 2815). Every pattern the detector reports and every door
+// over a stem has a real text.
 std::map<int, Expected> expectedTable() {
     std::map<int, Expected> table;
     auto put = [&](int id, Form form, std::string head = {}) {
@@ -161,10 +166,7 @@ std::map<int, Expected> expectedTable() {
         for (int s = 0; s < 10; ++s) {
             int id = doorOverStemId(d, static_cast<std::uint8_t>(s));
             // Earth 甲 reads the door over the hidden 甲 of the ten-day head.
-            if (id == 2559)
-                put(id, Form::Placeholder);
-            else
-                put(id, Form::DoorOverStem, std::string(kDoorByIndex[d]) + "加" + kStem[s] + "：");
+            put(id, Form::DoorOverStem, std::string(kDoorByIndex[d]) + "加" + kStem[s] + "：");
         }
     }
     for (int h = 0; h < 9; ++h) {
@@ -188,8 +190,7 @@ std::map<int, Expected> expectedTable() {
         put(deityStateId(static_cast<std::uint8_t>(c), true), Form::State);
     }
     for (int code = 0; code <= 26; ++code)
-        put(patternCommentId(static_cast<PatternCode>(code)),
-            code <= 5 ? Form::Placeholder : Form::PatternComment);
+        put(patternCommentId(static_cast<PatternCode>(code)), Form::PatternComment);
     for (int k = 0; k <= 27; ++k)
         put(patternCommentId(static_cast<PatternCode>(10000 + k)), Form::PatternComment);
     for (int t = 0; t < 7; ++t) {
@@ -224,8 +225,12 @@ TEST(KnowledgeTable, CompiledDataParsesWithoutErrors) {
 
 TEST(KnowledgeTable, TheTableHoldsExactlyTheExpectedIds) {
     auto table = expectedTable();
-    // 2,577 texts in all, of which 2,160 are the 御定奇门宝鉴 pairs.
+    // 2,577 texts in all, of which 2,160 are the 御定奇门宝鉴 pairs; 19
+    // placeholders: 9 stems over earth 甲, 8 doors over the centre, 2705, 2815.
     EXPECT_EQ(table.size(), 2577u - 2160u);
+    EXPECT_EQ(std::count_if(table.begin(), table.end(),
+                            [](const auto& entry) { return entry.second.form == Form::Placeholder; }),
+              19);
     for (const auto& [id, expected] : table) {
         std::string_view text = lookupText(static_cast<TextId>(id));
         if (expected.form == Form::Placeholder) {
@@ -417,7 +422,8 @@ TEST(KnowledgeTable, EveryTextHasTheFormOfItsRange) {
 }
 
 // The wonders' verdicts follow the palace: each wonder is strongest where it
-// ascends (乙 震, 丙 离, 丁 兑) and enters its tomb at 乾 (乙 丙) or 艮 (丁).
+// ascends (乙 震 日出扶桑, 丙 离 月照端门, 丁 兑 星见西方) and weakest in its
+// tomb (乙 坤, 丙 乾, 丁 艮).
 TEST(KnowledgeTable, WonderVerdictsAtAscentAndTomb) {
     auto verdictOf = [](int home, int wonder) {
         std::string_view text = lookupText(wonderInPalaceId(static_cast<std::uint8_t>(home),
@@ -429,9 +435,11 @@ TEST(KnowledgeTable, WonderVerdictsAtAscentAndTomb) {
     EXPECT_EQ(verdictOf(3, 2), "吉");
     EXPECT_EQ(verdictOf(0, 3), "吉");
     EXPECT_EQ(verdictOf(7, 4), "吉");
-    EXPECT_EQ(verdictOf(6, 2), "凶");
+    EXPECT_EQ(verdictOf(2, 2), "凶");
     EXPECT_EQ(verdictOf(6, 3), "凶");
     EXPECT_EQ(verdictOf(8, 4), "凶");
+    EXPECT_TRUE(lookupText(wonderInPalaceId(7, 4)).starts_with("六丁到兑，名为“星见西方”"));
+    EXPECT_TRUE(lookupText(wonderInPalaceId(2, 2)).find("入墓") != std::string_view::npos);
 }
 
 TEST(KnowledgeTable, AnyIdGivesTheSameViewEachTime) {

@@ -60,7 +60,7 @@ std::string readExamination(const Reader& r, int detail) {
     static const Outcomes words = {{"难以登第", "功名未就", "名列中等", "榜上有名", "高中可期"},
                                    {"试场失利", "尚需苦读", "得失参半", "文章得意", "金榜题名"}};
     if (together) return sentence("景门丁奇同临" + r.P(j), "", note, words.pick(s, rides), detail);
-    return sentence("景门" + r.P(j), r.mounted(j, note) + "，丁" + r.P(d), note, words.pick(s, rides), detail);
+    return sentence("丁" + r.P(d) + "，景门" + r.P(j), r.mounted(j, note), note, words.pick(s, rides), detail);
 }
 
 std::string readWealth(const Reader& r, int detail) {
@@ -75,7 +75,8 @@ std::string readWealth(const Reader& r, int detail) {
     if (r.c.fuYin()) outcome += "，守旧业";
     if (r.c.fanYin()) outcome += "，财来财去";
     if (together) return sentence("生门戊同临" + r.P(g), "", note, outcome, detail);
-    return sentence("生门" + r.P(g), r.mounted(g, note) + "，戊" + r.P(w), note, outcome, detail);
+    std::string lead = (detail >= 2 ? "戊" + r.P(w) + "，" : std::string()) + "生门" + r.P(g);
+    return sentence(lead, r.mounted(g, note), note, outcome, detail);
 }
 
 std::string readMarriage(const Reader& r, int detail) {
@@ -147,7 +148,7 @@ std::string readLostThing(const Reader& r, int detail) {
     std::string outcome = words.pick(s, rides);
     if (r.c.fuYin()) outcome = s > 0 ? "物在原处" : "物未出方";
     if (r.c.fanYin()) outcome = s > 0 ? "物去复返" : "物已辗转";
-    return sentence("玄武" + r.P(x) + "，六合" + r.P(h) + "乘" + r.heaven(h), r.door(h), note, outcome, detail);
+    return sentence("玄武" + r.P(x) + "，六合" + r.P(h) + "乘" + r.heaven(h), "", note, outcome, detail);
 }
 
 std::string readLetters(const Reader& r, int detail) {

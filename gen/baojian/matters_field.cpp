@@ -57,34 +57,27 @@ std::string readMilitary(const Reader& r, int detail) {
 
 std::string readTravel(const Reader& r, int detail) {
     int k = r.c.cellOfDoor(kKai);
-    bool horse = r.c.horseCell() == k;
-    auto notes = r.notes(k, DoorUse::Door);
-    if (horse) notes.insert(notes.begin(), Note{1, false, "马临开门"});
-    int s = r.outcome(r.weigh(k, DoorUse::Door, horse ? 1 : 0));
-    std::string lead = "开门" + r.D(k);
-    if (r.c.fuYin()) return sentence(lead, "乘" + r.heaven(k), "伏吟", s > 0 ? "待时而动" : "宜守不宜远行", detail);
-    if (r.c.fanYin()) return sentence(lead, "乘" + r.heaven(k), "反吟", s > 0 ? "宜速去速回" : "行而复返", detail);
-    bool rides = false;
-    std::string note = r.decidingNote(notes, s, &rides);
+    std::vector<Note> own;
+    if (r.c.horseCell() == k) own.push_back({1, false, "马临开门"});
     static const Outcomes words = {{"不宜出行", "途多阻滞", "宜缓", "出行有获", "出行大利"},
                                    {"出则多阻", "宜改期", "行止两可", "远行得利", "行必有获"}};
-    std::string outcome = words.pick(s, rides);
+    auto j = r.judge(k, DoorUse::Door, words, own);
+    std::string lead = "开门" + r.D(k);
+    if (r.c.fuYin()) return sentence(lead, "乘" + r.heaven(k), "伏吟", j.s > 0 ? "待时而动" : "宜守不宜远行", detail);
+    if (r.c.fanYin()) return sentence(lead, "乘" + r.heaven(k), "反吟", j.s > 0 ? "宜速去速回" : "行而复返", detail);
     int other = bestDoorCell(r, k);
-    if (s < 0 && other >= 0 && detail >= 2) outcome += "，改向" + r.D(other);
-    return sentence(lead, r.mounted(k, note), note, outcome, detail);
+    if (j.s < 0 && other >= 0 && detail >= 2) j.outcome += "，改向" + r.D(other);
+    return sentence(lead, r.mounted(k, j.note), j.note, j.outcome, detail);
 }
 
 std::string readDwelling(const Reader& r, int detail) {
     int g = r.c.cellOfDoor(kSheng);
-    int s = r.outcome(r.weigh(g, DoorUse::Door));
-    bool rides = false;
-    std::string note = r.decidingNote(r.notes(g, DoorUse::Door), s, &rides);
     static const Outcomes words = {{"宅多破败", "宅气未振", "宅运平常", "居之安吉", "宅气兴旺"},
                                    {"居之不安", "门户欠宁", "居之无咎", "宅气渐兴", "门庭昌盛"}};
-    std::string outcome = words.pick(s, rides);
-    if (r.c.fuYin()) outcome += "，宜守旧";
-    if (r.c.fanYin()) outcome += "，主迁移";
-    return sentence("生门" + r.P(g), r.mounted(g, note), note, outcome, detail);
+    auto j = r.judge(g, DoorUse::Door, words);
+    if (r.c.fuYin()) j.outcome += "，宜守旧";
+    if (r.c.fanYin()) j.outcome += "，主迁移";
+    return sentence("生门" + r.P(g), r.mounted(g, j.note), j.note, j.outcome, detail);
 }
 
 std::string readGrave(const Reader& r, int detail) {
@@ -125,15 +118,12 @@ std::string readAffairs(const Reader& r, int detail) {
         self = "日干" + std::string(chart::stemText(first)) + std::string(chart::stemText(second)) + "同临" + r.P(a);
     else
         self = "日干" + std::string(chart::stemText(first)) + r.P(a) + std::string(chart::stemText(second)) + r.P(b);
-    bool meets = h == b || (group != 1 && h == a);
-    auto notes = r.notes(h, DoorUse::Palace, false, true);
-    if (meets) notes.insert(notes.begin(), Note{1, false, "合临日干"});
-    int s = r.outcome(r.weigh(h, DoorUse::Palace, meets ? 1 : 0, false, true));
-    bool rides = false;
-    std::string note = r.decidingNote(notes, s, &rides);
+    std::vector<Note> own;
+    if (h == b || (group != 1 && h == a)) own.push_back({1, false, "合临日干"});
     static const Outcomes words = {{"人事多争", "防小人离间", "人情平常", "交游得助", "贵人相扶"},
                                    {"交游招损", "人情冷淡", "往来寻常", "人情和洽", "众心归附"}};
-    std::string text = sentence("六合" + r.P(h) + r.door(h), r.mounted(h, note), note, words.pick(s, rides), detail);
+    auto j = r.judge(h, DoorUse::Palace, words, own, false, true);
+    std::string text = sentence("六合" + r.P(h) + r.door(h), r.mounted(h, j.note), j.note, j.outcome, detail);
     return detail >= 2 ? self + "，" + text : text;
 }
 
@@ -167,16 +157,14 @@ std::string readSiege(const Reader& r, int detail) {
 std::string readDefence(const Reader& r, int detail) {
     int du = r.c.cellOfDoor(kDu), di = r.c.cellOfDeity(kJiuDi);
     bool together = du == di;
-    auto notes = r.notes(du, DoorUse::Door);
-    int extra = together ? 1 : isGoodDoor(r.cell(di).door) ? 1 : isBadDoor(r.cell(di).door) ? -1 : 0;
-    int s = r.outcome(r.weigh(du, DoorUse::Door, extra));
-    bool rides = false;
-    std::string note = r.decidingNote(notes, s, &rides);
+    // 九地 with the 杜门, or 九地 over a good door, holds the walls.
+    int ground = together ? 1 : isGoodDoor(r.cell(di).door) ? 1 : isBadDoor(r.cell(di).door) ? -1 : 0;
     static const Outcomes words = {{"守之难全", "守中有隙", "宜加修缮", "守之可保", "守备有余"},
                                    {"城危难守", "防有内失", "守之可支", "城可保全", "城守无虞"}};
-    std::string lead = "杜门" + r.P(du) + (detail >= 2 ? r.mounted(du, note) : "") +
+    auto j = r.judge(du, DoorUse::Door, words, {{ground, false, ""}});
+    std::string lead = "杜门" + r.P(du) + (detail >= 2 ? r.mounted(du, j.note) : "") +
                        (together ? "会九地" : "，九地" + r.P(di));
-    return sentence(lead, "", note, words.pick(s, rides), detail);
+    return sentence(lead, "", j.note, j.outcome, detail);
 }
 
 std::string readWeather(const Reader& r, int detail) {
@@ -206,13 +194,11 @@ std::string readWeather(const Reader& r, int detail) {
 
 std::string readTerrain(const Reader& r, int detail) {
     int di = r.c.cellOfDeity(kJiuDi), w = r.c.cellOfHeavenStem(kWu);
-    int s = r.outcome(r.weigh(w, DoorUse::Palace));
-    bool rides = false;
-    std::string note = r.decidingNote(r.notes(w, DoorUse::Palace), s, &rides);
     static const Outcomes words = {{"来龙受损", "地有缺陷", "形局中平", "山水有情", "地厚气聚"},
                                    {"山水无情", "砂水欠佳", "地形平常", "地气可用", "龙真穴的"}};
+    auto j = r.judge(w, DoorUse::Palace, words);
     std::string lead = di == w ? "九地戊同临" + r.P(w) : "九地" + r.P(di) + "，戊" + r.P(w);
-    return sentence(lead, r.door(w), note, words.pick(s, rides), detail);
+    return sentence(lead, r.door(w), j.note, j.outcome, detail);
 }
 
 }  // namespace qimen::gen

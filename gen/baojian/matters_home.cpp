@@ -13,70 +13,58 @@ using namespace piece;
 
 std::string readHousehold(const Reader& r, int detail) {
     int t = r.c.cellOfStar(kRen);
-    auto notes = r.notes(t, DoorUse::Palace, true, true);
-    int s = r.outcome(r.weigh(t, DoorUse::Palace, 0, true));
-    bool rides = false;
-    std::string note = r.decidingNote(notes, s, &rides);
+    auto deity = r.cell(t).deity;
     static const Outcomes words = {{"家宅不宁", "家中多事", "家计平平", "人口安和", "家道兴隆"},
                                    {"防病丧", "防口舌", "宅中无事", "家宅安宁", "人口平安"}};
-    std::string outcome = words.pick(s, rides);
+    // The deity weighs, and the lead names it rather than a note.
+    auto j = r.judge(t, DoorUse::Palace, words, {{deityWeight(deity), false, ""}}, true, true);
     // A harmful deity names the harm it brings.
-    auto deity = r.cell(t).deity;
-    if (s < 0 && deity == kBaiHu) outcome = "防伤病";
-    if (s < 0 && deity == kXuanWu) outcome = "防失盗";
-    if (s < 0 && deity == kTengShe) outcome = "夜多惊扰";
-    return sentence("天任" + r.P(t) + r.door(t), "会" + r.deity(t), note, outcome, detail);
+    if (j.s < 0 && deity == kBaiHu) j.outcome = "防伤病";
+    if (j.s < 0 && deity == kXuanWu) j.outcome = "防失盗";
+    if (j.s < 0 && deity == kTengShe) j.outcome = "夜多惊扰";
+    return sentence("天任" + r.P(t) + r.door(t), "会" + r.deity(t), j.note, j.outcome, detail);
 }
 
 std::string readOffice(const Reader& r, int detail) {
     int k = r.c.cellOfDoor(kKai);
-    bool leader = r.c.leaderStarCell() == k;
-    auto notes = r.notes(k, DoorUse::Door);
-    if (leader) notes.insert(notes.begin(), Note{1, false, "值符同宫"});
-    int s = r.outcome(r.weigh(k, DoorUse::Door, leader ? 1 : 0));
-    bool rides = false;
-    std::string note = r.decidingNote(notes, s, &rides);
+    std::vector<Note> own;
+    if (r.c.leaderStarCell() == k) own.push_back({1, false, "值符同宫"});
     static const Outcomes words = {{"防有贬谪", "仕途有阻", "守职待时", "求官可得", "迁擢可期"},
                                    {"仕途多险", "公门多梗", "官事平常", "升迁有望", "官运亨通"}};
-    std::string outcome = words.pick(s, rides);
-    if (r.c.fuYin()) outcome += "，守旧职";
-    if (r.c.fanYin()) outcome += "，职有迁调";
-    return sentence("开门" + r.P(k), r.mounted(k, note), note, outcome, detail);
+    auto j = r.judge(k, DoorUse::Door, words, own);
+    if (r.c.fuYin()) j.outcome += "，守旧职";
+    if (r.c.fanYin()) j.outcome += "，职有迁调";
+    return sentence("开门" + r.P(k), r.mounted(k, j.note), j.note, j.outcome, detail);
 }
 
 std::string readExamination(const Reader& r, int detail) {
     int j = r.c.cellOfDoor(kJing), d = r.c.cellOfHeavenStem(kDing);
     bool together = j == d;
-    auto notes = r.notes(j, DoorUse::Door);
-    int extra = together ? 1 : 0;
-    if (!together) {
-        if (r.has(d, patterns::pattern::kZhuQueRuJiang)) extra -= 1, notes.insert(notes.begin(), {-1, true, "丁投江"});
-        else if (r.has(d, patterns::pattern::kSanQiRuMu)) extra -= 1, notes.insert(notes.begin(), {-1, true, "丁入墓"});
-        else if (r.cell(d).star == kFu) extra += 1, notes.insert(notes.begin(), {1, false, "辅星助丁"});
-    }
-    int s = r.outcome(r.weigh(j, DoorUse::Door, extra));
-    bool rides = false;
-    std::string note = r.decidingNote(notes, s, &rides);
+    // 丁 is the examiner's favour: with the 景门, drowned (丁 over 癸), in
+    // its tomb or helped by 天辅.
+    std::vector<Note> own;
+    if (together) own.push_back({1, false, ""});
+    else if (r.has(d, patterns::pattern::kZhuQueRuJiang)) own.push_back({-1, true, "丁投江"});
+    else if (r.has(d, patterns::pattern::kSanQiRuMu)) own.push_back({-1, true, "丁入墓"});
+    else if (r.cell(d).star == kFu) own.push_back({1, false, "辅星助丁"});
     static const Outcomes words = {{"难以登第", "功名未就", "名列中等", "榜上有名", "高中可期"},
                                    {"试场失利", "尚需苦读", "得失参半", "文章得意", "金榜题名"}};
-    if (together) return sentence("景门丁奇同临" + r.P(j), "", note, words.pick(s, rides), detail);
-    return sentence("丁" + r.P(d) + "，景门" + r.P(j), r.mounted(j, note), note, words.pick(s, rides), detail);
+    auto v = r.judge(j, DoorUse::Door, words, own);
+    if (together) return sentence("景门丁奇同临" + r.P(j), "", v.note, v.outcome, detail);
+    return sentence("丁" + r.P(d) + "，景门" + r.P(j), r.mounted(j, v.note), v.note, v.outcome, detail);
 }
 
 std::string readWealth(const Reader& r, int detail) {
     int g = r.c.cellOfDoor(kSheng), w = r.c.cellOfHeavenStem(kWu);
     bool together = g == w;
-    int s = r.outcome(r.weigh(g, DoorUse::Door, together ? 1 : 0));
-    bool rides = false;
-    std::string note = r.decidingNote(r.notes(g, DoorUse::Door), s, &rides);
     static const Outcomes words = {{"防有破耗", "财利难求", "小利而已", "求财可得", "财源广进"},
                                    {"求财反折", "劳而少得", "财来迟缓", "财利可图", "获利丰厚"}};
-    std::string outcome = words.pick(s, rides);
-    if (r.c.fuYin()) outcome += "，守旧业";
-    if (r.c.fanYin()) outcome += "，财来财去";
-    if (together) return sentence("生门戊同临" + r.P(g), "", note, outcome, detail);
+    auto j = r.judge(g, DoorUse::Door, words, {{together ? 1 : 0, false, ""}});
+    if (r.c.fuYin()) j.outcome += "，守旧业";
+    if (r.c.fanYin()) j.outcome += "，财来财去";
+    if (together) return sentence("生门戊同临" + r.P(g), "", j.note, j.outcome, detail);
     std::string lead = (detail >= 2 ? "戊" + r.P(w) + "，" : std::string()) + "生门" + r.P(g);
-    return sentence(lead, r.mounted(g, note), note, outcome, detail);
+    return sentence(lead, r.mounted(g, j.note), j.note, j.outcome, detail);
 }
 
 std::string readMarriage(const Reader& r, int detail) {
@@ -101,15 +89,14 @@ std::string readMarriage(const Reader& r, int detail) {
 
 std::string readBirth(const Reader& r, int detail) {
     int k = chart::cellOfPalace(chart::kKunPalace);
-    int s = r.outcome(r.weigh(k, DoorUse::Palace));
-    bool rides = false;
-    std::string note = r.decidingNote(r.notes(k, DoorUse::Palace, true), s, &rides);
     static const Outcomes words = {{"产有惊险", "须防产病", "产期稍迟", "临盆安稳", "母子平安"},
                                    {"宜预调护", "产前宜慎", "宜静养", "产育可安", "生产顺利"}};
+    // The star weighs, and the lead names it rather than a note.
+    auto j = r.judge(k, DoorUse::Palace, words, {{starWeight(r.cell(k).star), false, ""}}, true);
     // The stem over the mother's palace tells the child: a yang stem a boy.
     bool yang = r.cell(k).heavenStem % 2 == 1;
-    std::string outcome = words.pick(s, rides) + std::string(yang ? "，主男" : "，主女");
-    return sentence("坤宫" + r.door(k) + r.star(k), "乘" + r.heaven(k), note, outcome, detail);
+    return sentence("坤宫" + r.door(k) + r.star(k), "乘" + r.heaven(k), j.note, j.outcome + (yang ? "，主男" : "，主女"),
+                    detail);
 }
 
 std::string readIllness(const Reader& r, int detail) {
@@ -152,18 +139,15 @@ std::string readLostThing(const Reader& r, int detail) {
 }
 
 std::string readLetters(const Reader& r, int detail) {
-    int m = r.c.horseCell(), j = r.c.cellOfDoor(kJing);
-    bool together = m == j;
-    int s = r.outcome(r.weigh(j, DoorUse::Door, together ? 1 : 0));
-    bool rides = false;
-    std::string note = r.decidingNote(r.notes(j, DoorUse::Door), s, &rides);
+    int m = r.c.horseCell(), g = r.c.cellOfDoor(kJing);
+    bool together = m == g;
     static const Outcomes words = {{"音书断绝", "音信迟滞", "信来稍迟", "书信可至", "喜信速来"},
                                    {"信阻途中", "信来多阻", "音信迟缓", "佳音将到", "信即刻至"}};
-    std::string outcome = words.pick(s, rides);
-    if (r.c.fuYin()) outcome = "伏吟信迟";
-    if (r.c.fanYin()) outcome = s > 0 ? "信有往返，终至" : "信有往返，多误";
-    std::string lead = together ? "马临景门" + r.P(j) : "马" + r.P(m) + "，景门" + r.P(j);
-    return sentence(lead, r.mounted(j, note), note, outcome, detail);
+    auto j = r.judge(g, DoorUse::Door, words, {{together ? 1 : 0, false, ""}});
+    if (r.c.fuYin()) j.outcome = "伏吟信迟";
+    if (r.c.fanYin()) j.outcome = j.s > 0 ? "信有往返，终至" : "信有往返，多误";
+    std::string lead = together ? "马临景门" + r.P(g) : "马" + r.P(m) + "，景门" + r.P(g);
+    return sentence(lead, r.mounted(g, j.note), j.note, j.outcome, detail);
 }
 
 std::string readCrows(const Reader& r, int detail) {

@@ -14,6 +14,15 @@ bool isWonder(calendar::StemCode stem) { return stem == kYi || stem == kBing || 
 bool isEchoPattern(patterns::PatternCode code) {
     return code >= patterns::pattern::kJiuXingFuYin && code <= patterns::pattern::kZhiFuFanYin;
 }
+int starWeight(chart::Star star) {
+    // 天冲 helps only in deeds of force, so it weighs nothing in general.
+    constexpr int weight[9] = {0, -1, -1, 0, 1, 1, 1, -1, 1};  // 英 蓬 芮 冲 辅 禽 心 柱 任
+    return weight[star];
+}
+int deityWeight(chart::Deity deity) {
+    constexpr int weight[9] = {1, -1, 1, 1, 0, -1, -1, 0, 0};  // 直符 螣蛇 太阴 六合 太常 白虎 玄武 九地 九天
+    return weight[deity];
+}
 bool isGoodDoor(chart::Door door) { return door == kXiu || door == kKai || door == kSheng; }
 bool isBadDoor(chart::Door door) { return door == kSi || door == kShang || door == kJingFear || door == kDu; }
 
@@ -73,21 +82,11 @@ std::vector<Note> Reader::notes(int g, DoorUse use, bool skipStar, bool skipDeit
     out.push_back(relationNote(pc.door, doorRelation(c, g)));
     if (use == DoorUse::Palace && (isGoodDoor(pc.door) || isBadDoor(pc.door)))
         out.push_back({isGoodDoor(pc.door) ? 1 : -1, false, ""});
-    if (!skipStar) {
-        constexpr int tone[9] = {0, -1, -1, 1, 1, 1, 1, -1, 1};  // 英 蓬 芮 冲 辅 禽 心 柱 任
-        if (tone[pc.star] > 0 && pc.star != kChong) out.push_back({1, false, star(g) + "同临"});
-        if (tone[pc.star] < 0) out.push_back({-1, false, star(g) + "同临"});
-    }
-    if (!skipDeity) {
-        switch (pc.deity) {
-        case kBaiHu: out.push_back({-1, false, "白虎临"}); break;
-        case kXuanWu: out.push_back({-1, false, "玄武临"}); break;
-        case kTengShe: out.push_back({-1, false, "螣蛇缠"}); break;
-        case kTaiYin: out.push_back({1, false, "太阴护"}); break;
-        case kLiuHe: out.push_back({1, false, "六合助"}); break;
-        case kZhiFu: out.push_back({1, false, "直符临"}); break;
-        default: break;
-        }
+    if (!skipStar && starWeight(pc.star) != 0)
+        out.push_back({starWeight(pc.star), false, star(g) + "同临"});
+    if (!skipDeity && deityWeight(pc.deity) != 0) {
+        static const char* const words[9] = {"直符临", "螣蛇缠", "太阴护", "六合助", "", "白虎临", "玄武临", "", ""};
+        out.push_back({deityWeight(pc.deity), false, words[pc.deity]});
     }
     if (pc.voidFirst || pc.voidSecond) out.push_back({-1, false, "落空亡"});
     std::stable_sort(out.begin(), out.end(),
@@ -120,6 +119,20 @@ std::string Reader::decidingNote(const std::vector<Note>& notes, int s, bool* ri
     if (s == 0 && good && bad) return good->words + "而" + bad->words;
     if (s == 0 && good) return "虽" + good->words;
     return chosen ? chosen->words : std::string();
+}
+
+Reader::Judged Reader::judge(int g, DoorUse use, const Outcomes& words, std::vector<Note> own, bool skipStar,
+                             bool skipDeity) const {
+    int extra = 0;
+    for (const auto& note : own) extra += note.weight;
+    auto palace = notes(g, use, skipStar, skipDeity);
+    own.insert(own.end(), palace.begin(), palace.end());
+    Judged j;
+    j.s = outcome(weigh(g, use, extra, skipStar, skipDeity));
+    bool rides = false;
+    j.note = decidingNote(own, j.s, &rides);
+    j.outcome = words.pick(j.s, rides);
+    return j;
 }
 
 std::string Reader::mounted(int g, std::string_view note) const {

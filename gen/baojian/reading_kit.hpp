@@ -35,6 +35,10 @@ bool isEchoPattern(patterns::PatternCode code);
 bool isGoodDoor(chart::Door door);
 bool isBadDoor(chart::Door door);
 
+// A star's and a deity's weight in a palace: +1 helping, −1 harming, 0.
+int starWeight(chart::Star star);
+int deityWeight(chart::Deity deity);
+
 // How a palace's door-palace relation is read. The inauspicious doors read
 // it the other way (凶门被克凶不起, 凶门得生祸难避): a palace restraining a
 // 死 or 伤 door holds its harm down, a palace generating it feeds the harm.
@@ -51,6 +55,14 @@ struct Note {
     int weight = 0;
     bool rides = false;
     std::string words;
+};
+
+// One of five wordings by outcome −2..2, each in two forms: the first when
+// what rides the palace decided it, the second when the palace itself did.
+struct Outcomes {
+    const char* rides[5];
+    const char* holds[5];
+    const char* pick(int s, bool byRides) const { return (byRides ? rides : holds)[s + 2]; }
 };
 
 class Reader {
@@ -84,19 +96,23 @@ public:
     // `rides` tells which kind of feature it was (true when none).
     std::string decidingNote(const std::vector<Note>& notes, int s, bool* rides = nullptr) const;
 
+    // The usual course of a matter read from palace g: its notes after the
+    // matter's own (`own`, which weigh too; a note without words only
+    // weighs), the outcome step, the deciding note and the wording of
+    // `words` that outcome and note call for.
+    struct Judged {
+        int s = 0;
+        std::string note;
+        std::string outcome;
+    };
+    Judged judge(int g, DoorUse use, const Outcomes& words, std::vector<Note> own = {}, bool skipStar = false,
+                 bool skipDeity = false) const;
+
     // "乘" and the heaven stem of g, or nothing when `note` names it already.
     std::string mounted(int g, std::string_view note) const;
 
     // The verdict step of the chart.
     int level() const { return c.level; }
-};
-
-// One of five wordings by outcome −2..2, each in two forms: the first when
-// what rides the palace decided it, the second when the palace itself did.
-struct Outcomes {
-    const char* rides[5];
-    const char* holds[5];
-    const char* pick(int s, bool byRides) const { return (byRides ? rides : holds)[s + 2]; }
 };
 
 // A matter's sentence from its parts at detail 0..2: the lead naming the

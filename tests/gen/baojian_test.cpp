@@ -188,8 +188,8 @@ TEST(BaojianTexts, ReadingsNameThePiecesTraditionConsults) {
             << lines[14];
         EXPECT_TRUE(holds(lines[8], "蓬" + palace(c.cellOfStar(1))) && holds(lines[8], "英" + palace(c.cellOfStar(0))))
             << lines[8];
-        if (c.fuYin()) EXPECT_TRUE(holds(lines[1], "伏吟")) << lines[1];
-        if (c.fanYin()) EXPECT_TRUE(holds(lines[1], "反吟")) << lines[1];
+        EXPECT_TRUE(!c.fuYin() || holds(lines[1], "伏吟")) << lines[1];
+        EXPECT_TRUE(!c.fanYin() || holds(lines[1], "反吟")) << lines[1];
     }
 }
 
@@ -221,12 +221,13 @@ TEST(BaojianTexts, DoorPressureOnlyWhereTheChartHasIt) {
         std::string judgement = linesOf(allTexts()[n].remarks).back();
         bool leaderPressed = doorRelation(c, c.leaderStarCell()) == 3;
         bool envoyPressed = doorRelation(c, c.leaderDoorCell()) == 3;
-        if (!leaderPressed) EXPECT_EQ(judgement.find("门迫其宫"), std::string::npos) << judgement;
-        if (!envoyPressed) EXPECT_EQ(judgement.find("门迫于宫"), std::string::npos) << judgement;
+        EXPECT_TRUE(leaderPressed || judgement.find("门迫其宫") == std::string::npos) << judgement;
+        EXPECT_TRUE(envoyPressed || judgement.find("门迫于宫") == std::string::npos) << judgement;
         auto lines = linesOf(allTexts()[n].readings);
-        for (auto [topic, door] : {std::pair{1, 6}, {2, 8}, {11, 6}, {13, 8}})
-            if (lines[topic].find("门迫") != std::string::npos)
-                EXPECT_EQ(doorRelation(c, c.cellOfDoor(static_cast<chart::Door>(door))), 3) << lines[topic];
+        for (auto [topic, door] : {std::pair{1, 6}, {2, 8}, {11, 6}, {13, 8}}) {
+            bool pressed = doorRelation(c, c.cellOfDoor(static_cast<chart::Door>(door))) == 3;
+            EXPECT_TRUE(pressed || lines[topic].find("门迫") == std::string::npos) << lines[topic];
+        }
     }
 }
 

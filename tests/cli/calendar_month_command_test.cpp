@@ -6,21 +6,13 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "cli_app.hpp"
+#include "cli_run.hpp"
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using qimen::testing::CliRun;
 
-CliRun run(std::vector<std::string> args) {
-    std::ostringstream out, err;
-    int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2000, 2, 10, 8, 0}; });
-    return {code, out.str(), err.str()};
-}
+CliRun run(const std::vector<std::string>& args) { return qimen::testing::runQimen(args, {2000, 2, 10, 8, 0}); }
 
 // Reviewed by hand against a printed calendar of February 2000.
 const char* const kFebruary2000 =

@@ -17,8 +17,7 @@ bool before(const CivilDateTime& moment, const CivilDateTime& instant) { return 
 
 Expected<CalendarPillars> calendarPillars(const CivilDateTime& moment, bool termsChangeMonth) {
     if (moment.year < kCalendarFirstYear || moment.year > kCalendarLastYear) return fail(kCalendarYearRangeMessage);
-    if (!isValidDate(moment) || moment.day < 1 || moment.hour < 0 || moment.hour > 23 || moment.minute < 0 ||
-        moment.minute > 59)
+    if (!isValidDate(moment) || moment.hour < 0 || moment.hour > 23 || moment.minute < 0 || moment.minute > 59)
         return fail(kCalendarNoSuchDayMessage);
 
     int monthNumber;  // 2 = 寅 … 12 = 子, 13 = 丑

@@ -20,8 +20,8 @@
 // month's first day at 00:00.
 #include "calendar_month_command.hpp"
 
+#include <algorithm>
 #include <charconv>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 

@@ -2,6 +2,7 @@
 #include "command_registry.hpp"
 
 #include "calendar_commands.hpp"
+#include "calendar_month_command.hpp"
 #include "chart_command.hpp"
 #include "lunar_commands.hpp"
 #include "cases_command.hpp"
@@ -15,6 +16,7 @@ namespace qimen::cli {
 std::vector<std::unique_ptr<Command>> makeCommands() {
     std::vector<std::unique_ptr<Command>> commands;
     addCalendarCommands(commands);
+    addCalendarMonthCommand(commands);
     addChartCommands(commands);
     addLunarCommands(commands);
     addCaseCommands(commands);

@@ -40,23 +40,23 @@ AstronomicalEvents computeAstronomicalEvents() {
     return events;
 }
 
-EventDay civilDayOf(astro::JulianDate tt, bool localMeanTimeBefore1929) {
+EventDay civilDayOf(astro::JulianDate tt, bool beijingMeanTime) {
     astro::CivilTime civil = astro::civilFromTt(tt);
-    if (localMeanTimeBefore1929 && civil.year < kZoneTimeFromYear)
+    if (beijingMeanTime && civil.year >= kBeijingMeanTimeFirstYear && civil.year <= kBeijingMeanTimeLastYear)
         civil = astro::civilFromTt(astro::plusDays(tt, kBeijingMeanTimeOffsetSeconds / kSecondsPerDay));
     const double seconds = civil.hour * 3600.0 + civil.minute * 60.0 + civil.second;  // [0, 86400)
     return EventDay{calendar::dayNumber(civil.year, civil.month, civil.day),
                     std::min(seconds, kSecondsPerDay - seconds)};
 }
 
-std::vector<LunarMonth> astronomicalLunarMonths(const AstronomicalEvents& events, bool localMeanTimeBefore1929) {
+std::vector<LunarMonth> astronomicalLunarMonths(const AstronomicalEvents& events, bool beijingMeanTime) {
     std::vector<int> newMoons;
-    for (const auto& tt : events.newMoons) newMoons.push_back(civilDayOf(tt, localMeanTimeBefore1929).day);
+    for (const auto& tt : events.newMoons) newMoons.push_back(civilDayOf(tt, beijingMeanTime).day);
     std::vector<TermDay> terms;
     std::vector<int> solsticeYears;
     for (std::size_t i = 0; i < events.principalTerms.size(); ++i) {
         const bool solstice = i % 12 == 11;
-        terms.push_back(TermDay{civilDayOf(events.principalTerms[i], localMeanTimeBefore1929).day, solstice});
+        terms.push_back(TermDay{civilDayOf(events.principalTerms[i], beijingMeanTime).day, solstice});
         if (solstice) solsticeYears.push_back(events.firstTermYear + static_cast<int>(i / 12));
     }
     return numberMonths(newMoons, terms, solsticeYears);

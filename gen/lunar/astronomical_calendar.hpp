@@ -4,17 +4,20 @@
 //
 // Data flow: true new moons and principal terms (astro.hpp: ERFA ephemerides,
 // apparent longitudes, the ΔT model of the solar terms) → TT instants → the
-// civil day of each event (UTC+8; before 1929 the local mean time of the
+// civil day of each event (UTC+8; in 1912..1928 the local mean time of the
 // Beijing meridian, see below) → month_numbering.hpp → lunar months.
 //
-// Before 1929 the published calendars were computed for the meridian of
-// Beijing, 116°25′ E, whose local mean time is UTC+8 − 14 min 20 s: an event
-// in the first 14 min 20 s after midnight UTC+8 belongs to the previous day.
-// Events from 1929-01-01 00:00 UTC+8 on use UTC+8. Over 1900..1928 this moves
-// four month starts one day earlier (each month before it one day shorter):
-// lunar 1906 month 4 to 1906-04-23, 1914 month 10 to 1914-11-17, 1916 month 1
-// to 1916-02-03 and 1920 month 10 to 1920-11-10; no principal term moves a
-// leap month. tests/gen/lunar_tables_test.cpp keeps this list.
+// The almanacs of 1912..1928 were computed for the meridian of Beijing,
+// 116°25′ E, whose local mean time is UTC+8 − 14 min 20 s: an event of those
+// years in the first 14 min 20 s after midnight UTC+8 belongs to the previous
+// day. The years before 1912 follow the calendars published today (Hong
+// Kong Observatory, Purple Mountain Observatory), which count them in UTC+8:
+// lunar 1906 month 4 begins there on 1906-04-24, where Beijing time would
+// give the 23rd. The years from 1929 on use UTC+8. The rule moves
+// three month starts one day earlier (each month before it one day shorter):
+// lunar 1914 month 10 to 1914-11-17, 1916 month 1 to 1916-02-03 and 1920
+// month 10 to 1920-11-10; no principal term moves a leap month.
+// tests/gen/lunar_tables_test.cpp keeps this list.
 #pragma once
 
 #include <vector>
@@ -24,9 +27,9 @@
 
 namespace qimen::gen {
 
-// First civil year (UTC+8) whose events use UTC+8 rather than Beijing local
-// mean time.
-inline constexpr int kZoneTimeFromYear = 1929;
+// The civil years (UTC+8) whose events are counted in Beijing local mean time.
+inline constexpr int kBeijingMeanTimeFirstYear = 1912;
+inline constexpr int kBeijingMeanTimeLastYear = 1928;
 // Beijing local mean time minus UTC+8, seconds: (116°25′ − 120°) × 240 s/°.
 inline constexpr double kBeijingMeanTimeOffsetSeconds = -860.0;
 
@@ -52,15 +55,14 @@ struct EventDay {
 };
 
 // The civil day of a TT instant: UTC+8, or Beijing local mean time for a
-// civil year before 1929 when localMeanTimeBefore1929 is set.
-EventDay civilDayOf(astro::JulianDate tt, bool localMeanTimeBefore1929);
+// civil year of 1912..1928 when beijingMeanTime is set.
+EventDay civilDayOf(astro::JulianDate tt, bool beijingMeanTime);
 
 // The numbered months covering every day of 1900-01-01..2051-01-31 (lunar
 // 1899 month 11 … lunar 2050 month 12 and a little beyond).
-// localMeanTimeBefore1929 = false gives UTC+8 throughout, to list what the
-// rule moves.
-std::vector<LunarMonth> astronomicalLunarMonths(const AstronomicalEvents& events,
-                                                bool localMeanTimeBefore1929 = true);
+// beijingMeanTime = false gives UTC+8 throughout, to list what the rule
+// moves.
+std::vector<LunarMonth> astronomicalLunarMonths(const AstronomicalEvents& events, bool beijingMeanTime = true);
 
 // Months of the rule's calendar whose first day, number or leap flag differ
 // from those of UTC+8 throughout.

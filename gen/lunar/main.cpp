@@ -1,7 +1,7 @@
 // Writes the three lunar tables into the directory named by the first
 // argument (data/calendar): lunar_from_solar.inc, solar_from_lunar.inc and
 // lunar_leap_months.inc. With --report, also lists on standard output the
-// month starts moved by Beijing local mean time before 1929 and the new moons
+// month starts moved by Beijing local mean time in 1912..1928 and the new moons
 // within five minutes of midnight.
 #include <cstdio>
 #include <cstring>

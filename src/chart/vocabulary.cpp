@@ -9,9 +9,6 @@ namespace {
 
 using Text = std::string_view;
 
-constexpr std::array<Text, 11> kStems = {"癸", "甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "　"};
-constexpr std::array<Text, 12> kBranches = {"亥", "子", "丑", "寅", "卯", "辰",
-                                            "巳", "午", "未", "申", "酉", "戌"};
 constexpr std::array<Text, 9> kStars = {"英", "蓬", "芮", "冲", "辅", "禽", "心", "柱", "任"};
 constexpr std::array<Text, 9> kDoors = {"景", "休", "死", "伤", "杜", "中", "开", "惊", "生"};
 constexpr std::array<Text, 9> kPalaceLabels = {"离９", "坎１", "坤２", "震３", "巽４",
@@ -29,12 +26,8 @@ constexpr std::array<std::array<Text, 9>, 5> kDeities = {{
     {"符", "蛇", "阴", "合", "常", "虎", "玄", "地", "天"},                    // yin plate
 }};
 
-constexpr std::array<Text, 24> kSolarTerms = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
 constexpr std::array<Text, 5> kElements = {"水", "木", "火", "土", "金"};
 constexpr std::array<Text, 5> kStrengths = {"旺", "相", "休", "囚", "死"};
-constexpr std::array<Text, 7> kWeekdays = {"日", "一", "二", "三", "四", "五", "六"};
 constexpr std::array<Text, 9> kNumerals = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
 constexpr std::array<Text, 9> kDaySpirits = {"太乙", "摄提", "轩辕", "招摇", "天符",
@@ -51,15 +44,6 @@ Text lookup(const std::array<Text, N>& table, int index, const char* what) {
 
 }  // namespace
 
-std::string_view stemText(int stem) { return lookup(kStems, stem, "stem code"); }
-std::string_view branchText(int branch) { return lookup(kBranches, branch, "branch code"); }
-
-std::string ganZhiText(calendar::GanZhiCode code) {
-    std::string text(stemText(calendar::stemOf(code)));
-    text += branchText(calendar::branchOf(code));
-    return text;
-}
-
 std::string_view starText(int star) { return lookup(kStars, star, "star code"); }
 std::string_view doorText(int door) { return lookup(kDoors, door, "door code"); }
 std::string_view palaceLabelText(int home) { return lookup(kPalaceLabels, home, "home code"); }
@@ -75,10 +59,8 @@ std::string_view deityText(DeityList list, int deity) {
     return lookup(kDeities[static_cast<std::size_t>(list)], deity, "deity code");
 }
 
-std::string_view solarTermText(int term) { return lookup(kSolarTerms, term, "solar term code"); }
 std::string_view elementText(int element) { return lookup(kElements, element, "element code"); }
 std::string_view strengthText(int index) { return lookup(kStrengths, index, "strength index"); }
-std::string_view weekdayText(int weekday) { return lookup(kWeekdays, weekday, "weekday"); }
 std::string_view numeralText(int value) { return lookup(kNumerals, value - 1, "numeral"); }
 
 std::string_view daySpiritText(int index) { return lookup(kDaySpirits, index, "day spirit"); }

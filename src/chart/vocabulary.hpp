@@ -9,20 +9,21 @@
 #include <string>
 #include <string_view>
 
+#include "calendar/calendar_text.hpp"
 #include "calendar/ganzhi.hpp"
 
 namespace qimen::chart {
 
+// Stems, branches, their sixty combinations, solar terms and weekdays are
+// the calendar's texts (calendar/calendar_text.hpp).
+using calendar::branchText;
+using calendar::ganZhiText;
+using calendar::solarTermText;
+using calendar::stemText;
+using calendar::weekdayText;
+
 // Every lookup below takes a code in the range stated and throws
 // std::out_of_range for any other.
-
-// Stem text by code 0..10: 癸 甲 乙 丙 丁 戊 己 庚 辛 壬, and 10 (no stem) the
-// full-width blank "　".
-std::string_view stemText(int stem);
-// Branch text by code 0..11: 亥 子 丑 寅 卯 辰 巳 午 未 申 酉 戌.
-std::string_view branchText(int branch);
-// Stem and branch of a sexagenary code, e.g. 55 → "戊午", 0 → "癸亥".
-std::string ganZhiText(calendar::GanZhiCode code);
 
 // Star by code 0..8: 英 蓬 芮 冲 辅 禽 心 柱 任 (printed after "天").
 std::string_view starText(int star);
@@ -58,14 +59,10 @@ constexpr DeityList flyingDeityList(bool yangDun) {
     return yangDun ? DeityList::FlyingYang : DeityList::FlyingYin;
 }
 
-// Solar-term name by code 0..23.
-std::string_view solarTermText(int term);
 // Element by code 0..4: 水 木 火 土 金.
 std::string_view elementText(int element);
 // Seasonal strength word by index 0..4: 旺 相 休 囚 死.
 std::string_view strengthText(int index);
-// Weekday word by weekday 0..6, Sunday first: 日 一 … 六.
-std::string_view weekdayText(int weekday);
 // Numeral of a ju number 1..9: 一 … 九.
 std::string_view numeralText(int value);
 

@@ -52,6 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
                     Conversion{date(1986, 12, 30), lunar(1986, 11, 29), "the day before it"},
                     Conversion{date(1900, 1, 1), lunar(1899, 12, 1), "first day of the table"},
                     Conversion{date(1900, 1, 31), lunar(1900, 1, 1), "new year 1900"},
+                    Conversion{date(1906, 4, 23), lunar(1906, 3, 30), "last day of month 3 of 1906"},
+                    Conversion{date(1906, 4, 24), lunar(1906, 4, 1), "month 4 of 1906 begins in UTC+8"},
                     Conversion{date(1916, 2, 3), lunar(1916, 1, 1), "new year 1916, Beijing mean time"},
                     Conversion{date(1950, 2, 17), lunar(1950, 1, 1), "new year 1950"},
                     Conversion{date(2024, 2, 10), lunar(2024, 1, 1), "new year 2024"},

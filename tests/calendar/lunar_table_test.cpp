@@ -77,10 +77,10 @@ TEST(LunarTables, MonthsOf29Or30DaysFollowEachOtherInOrder) {
 }
 
 TEST(LunarTables, LeapMonthsAreThoseOfTheLeapTableAndLackAPrincipalTerm) {
-    // Principal terms of the stored term table, as day counts (UTC+8; before
-    // 1929 the month tables count days in Beijing local mean time, 14 min 20 s
-    // earlier, so a term within that time after midnight is tested by its
-    // day in that time).
+    // Principal terms of the stored term table, as day counts (UTC+8; in
+    // 1912..1928 the month tables count days in Beijing local mean time,
+    // 14 min 20 s earlier, so a term within that time after midnight is
+    // tested by its day in that time).
     std::vector<int> termDays;
     for (int y = 1899; y <= 2051; ++y) {
         for (int month = 1; month <= 12; ++month) {
@@ -90,7 +90,7 @@ TEST(LunarTables, LeapMonthsAreThoseOfTheLeapTableAndLackAPrincipalTerm) {
             }
             const TermInstant t = termOfMonth(y, month, false);
             int day = dayNumber(t.time.year, t.time.month, t.time.day);
-            if (y < 1929 && t.time.hour * 60 + t.time.minute < 15) day -= 1;
+            if (y >= 1912 && y <= 1928 && t.time.hour * 60 + t.time.minute < 15) day -= 1;
             termDays.push_back(day);
         }
     }

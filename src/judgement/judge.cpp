@@ -1,9 +1,6 @@
 // Weighing a chart for a topic by the rule book.
 #include "judgement/judge.hpp"
 
-#include <algorithm>
-
-#include "chart/rings.hpp"
 #include "chart/vocabulary.hpp"
 #include "judgement/chart_facts.hpp"
 #include "patterns/pattern_tables.hpp"
@@ -77,7 +74,8 @@ private:
         values[static_cast<std::size_t>(slot)] = value;
     }
 
-    // Adds the reason when a rule weighs the feature.
+    // Adds the reason when a rule names the feature with a weight or with
+    // words (a weight of 0 with words is shown and weighs nothing).
     void add(Reason reason, EffectRef ref, const SlotValues& values) {
         const Effect* effect = book_.effect(ref);
         if (!effect || (effect->weight == 0 && effect->describe.empty())) return;

@@ -125,6 +125,7 @@ TEST(TopicMemo, TheJudgesSnapshotGivesTheSameMemoAsTheChartAndRefusesOtherMethod
 
 struct Drawn {
     std::string chartText;
+    std::vector<render::StyledRange> ranges;
     std::string memo;
 };
 
@@ -138,7 +139,10 @@ Drawn draw(const std::string& matter, chart::ChartMethod method, bool judgeMatte
     workflow::ChartEnvironment environment;
     environment.dataRoot = root.path();
     environment.judgeMatter = judgeMatter;
-    environment.showOutput = [&](render::StyledText&& text) { drawn.chartText = std::move(text.text); };
+    environment.showOutput = [&](render::StyledText&& text) {
+        drawn.chartText = std::move(text.text);
+        drawn.ranges = std::move(text.ranges);
+    };
     environment.showMemo = [&](const std::string& memo) { drawn.memo = memo; };
     auto record = std::make_unique<chart::ChartRecord>();
     EXPECT_TRUE(workflow::drawChart(*record, request, environment));
@@ -153,6 +157,13 @@ TEST(ChartAnalysis, EndsWithTheJudgementOfTheMatterWhenAskedAndOnlyThen) {
     EXPECT_EQ(judged.chartText, plain.chartText + block);
     EXPECT_EQ(judged.memo, plain.memo + block);
     EXPECT_EQ(plain.chartText.find("本盘断语："), std::string::npos);
+    // Its heading is blue and bold, like the quotation's; the ranges before it are the plain chart's.
+    ASSERT_EQ(judged.ranges.size(), plain.ranges.size() + 1);
+    const render::StyledRange& added = judged.ranges.back();
+    EXPECT_EQ(added.start, judged.chartText.find("本盘断语："));
+    EXPECT_EQ(added.length, std::string_view("本盘断语：").size());
+    EXPECT_EQ(added.colour, render::kBlue);
+    EXPECT_TRUE(added.bold);
     // A matter naming no topic, and a chart without the judgement, are left as they were.
     EXPECT_EQ(draw("搬家", chart::ChartMethod::Hour, true).chartText, draw("搬家", chart::ChartMethod::Hour, false).chartText);
     EXPECT_EQ(draw("求财", chart::ChartMethod::Day, true).chartText, draw("求财", chart::ChartMethod::Day, false).chartText);

@@ -297,16 +297,16 @@ private:
         text->appendTo(result_.timing, values);
     }
 
-    // A palace as a direction of travel: its sum and its items.
-    Direction weighDirection(Palace palace, bool good) const {
+    // A palace as a direction of travel: its sum, and with `items` the names
+    // of the items of one sign (good: those above 0, else those below).
+    int weighDirection(Palace palace, std::vector<std::string>* items = nullptr, bool good = true) const {
         const DirectionWeights& w = book_.directions;
         const chart::PalaceCell& c = facts_.cell(palace);
         const chart::HomeCode home = chart::homeOfPalace(palace);
-        Direction d;
-        d.palace = palace;
+        int score = 0;
         auto item = [&](int weight, std::string_view name) {
-            d.score += weight;
-            if (weight != 0 && (weight > 0) == good) d.items.emplace_back(name);
+            score += weight;
+            if (items && weight != 0 && (weight > 0) == good) items->emplace_back(name);
         };
         item(w.door[c.door], thingName({ThingKind::Door, c.door}));
         item(w.star[c.star], thingName({ThingKind::Star, c.star}));
@@ -325,16 +325,23 @@ private:
         if (r == 2) item(w.palacePressing, "宫迫");
         if (book_.elementTomb[patterns::kDoorElement[c.door]] == palace) item(w.tomb, "入墓");
         if (facts_.hasHorse(palace)) item(w.horse, "驿马");
-        return d;
+        return score;
     }
 
+    // The first palace with the highest sum is the best, the first with the
+    // lowest the worst, walking from the north clockwise.
     void chooseDirections() {
-        constexpr Palace kOrder[8] = {1, 8, 3, 4, 9, 2, 7, 6};  // from the north, clockwise
+        constexpr Palace kOrder[8] = {1, 8, 3, 4, 9, 2, 7, 6};
+        Direction best{kOrder[0], weighDirection(kOrder[0]), {}}, worst = best;
         for (Palace palace : kOrder) {
-            Direction good = weighDirection(palace, true), bad = weighDirection(palace, false);
-            if (!result_.best || good.score > result_.best->score) result_.best = std::move(good);
-            if (!result_.worst || bad.score < result_.worst->score) result_.worst = std::move(bad);
+            const int score = weighDirection(palace);
+            if (score > best.score) best = {palace, score, {}};
+            if (score < worst.score) worst = {palace, score, {}};
         }
+        weighDirection(best.palace, &best.items, true);
+        weighDirection(worst.palace, &worst.items, false);
+        result_.best = std::move(best);
+        result_.worst = std::move(worst);
     }
 
     ChartFacts facts_;

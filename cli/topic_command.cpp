@@ -49,7 +49,7 @@ public:
 
         analysis::TopicJudge judge(environment.dataRoot);
         judge.takeSnapshot(*record);
-        Expected<std::string> memo = judgement::topicMemo(judge, *topic);
+        Expected<std::string> memo = judgement::topicButtonMemo(judge, *topic);
         if (!memo) throw CommandError(memo.message());
         if (json_) {
             Expected<judgement::Judgement> judged = judgement::judgeTopic(*record, *topic);

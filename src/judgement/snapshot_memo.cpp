@@ -32,7 +32,7 @@ chart::ChartRecord recordOfSnapshot(const analysis::ChartSnapshot& s) {
     return record;
 }
 
-Expected<std::string> topicMemo(analysis::TopicJudge& judge, Topic topic) {
+Expected<std::string> topicButtonMemo(analysis::TopicJudge& judge, Topic topic) {
     const chart::ChartRecord record = recordOfSnapshot(judge.snapshot());
     Expected<Judgement> judgement = judgeTopic(record, topic);
     if (!judgement) return fail(judgement.message());

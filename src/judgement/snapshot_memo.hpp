@@ -4,9 +4,9 @@
 // chart; this is the one call its eight topic buttons make.
 #pragma once
 
+#include "analysis/topic_judge.hpp"
 #include "base/expected.hpp"
 #include "judgement/topics.hpp"
-#include "analysis/topic_judge.hpp"
 
 namespace qimen::judgement {
 
@@ -14,7 +14,7 @@ namespace qimen::judgement {
 // 天气, the travel-formula verse for 出行), a blank line and the
 // "本盘断语：" block. Refused with kTopicRefusal when the last chart was not
 // a rotating-plate hour chart.
-Expected<std::string> topicMemo(analysis::TopicJudge& judge, Topic topic);
+Expected<std::string> topicButtonMemo(analysis::TopicJudge& judge, Topic topic);
 
 // The chart record the judge's snapshot describes, with its plate echo
 // found again from the cells (the snapshot does not keep it).

@@ -112,7 +112,7 @@ TEST(TopicMemo, TheJudgesSnapshotGivesTheSameMemoAsTheChartAndRefusesOtherMethod
     analysis::TopicJudge judge(root.path());
     judge.takeSnapshot(*record);
     for (int t = 0; t < kTopicCount; ++t) {
-        Expected<std::string> fromJudge = topicMemo(judge, static_cast<Topic>(t));
+        Expected<std::string> fromJudge = topicButtonMemo(judge, static_cast<Topic>(t));
         ASSERT_TRUE(fromJudge) << fromJudge.message();
         EXPECT_EQ(*fromJudge, *topicMemo(*record, static_cast<Topic>(t))) << kTopicNames[t];
     }
@@ -120,7 +120,7 @@ TEST(TopicMemo, TheJudgesSnapshotGivesTheSameMemoAsTheChartAndRefusesOtherMethod
     ASSERT_TRUE(workflow::drawChart(*record, request, environment));
     judge.takeSnapshot(*record);
     for (int t = 0; t < kTopicCount; ++t)
-        EXPECT_EQ(topicMemo(judge, static_cast<Topic>(t)).message(), "目前只能预测时家转盘奇门，请选择时家奇门盘式!");
+        EXPECT_EQ(topicButtonMemo(judge, static_cast<Topic>(t)).message(), "目前只能预测时家转盘奇门，请选择时家奇门盘式!");
 }
 
 struct Drawn {

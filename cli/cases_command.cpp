@@ -204,6 +204,7 @@ public:
         environment.dataRoot = root;
         environment.adjustSettings = inputs_.settingsAdjustment();
         environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
+        environment.judgeMatter = true;  // the commentary is the chart `qimen chart` shows
         auto record = std::make_unique<chart::ChartRecord>();
         succeedOrError(workflow::drawChart(*record, request, environment));
 

@@ -9,6 +9,8 @@
 #include "ansi_render.hpp"
 #include "chart_json.hpp"
 #include "chart_request_options.hpp"
+#include "judgement/judge.hpp"
+#include "judgement_json.hpp"
 #include "terminal_text.hpp"
 #include "text/gbk.hpp"
 #include "user_data.hpp"
@@ -40,6 +42,7 @@ public:
         environment.dataRoot = preparedDataRoot();
         environment.adjustSettings = inputs_.settingsAdjustment();
         environment.showOutput = [&](render::StyledText&& text) { styled = std::move(text); };
+        environment.judgeMatter = true;
 
         auto record = std::make_unique<chart::ChartRecord>();
         succeedOrError(workflow::drawChart(*record, request, environment));
@@ -49,6 +52,9 @@ public:
             nlohmann::json j = chartRecordJson(*record);
             j["output"] = styledTextJson(shown);
             if (!record->memoText.empty()) j["memo"] = record->memoText;
+            if (std::optional<judgement::Topic> topic = judgement::topicNamedIn(record->matter))
+                if (Expected<judgement::Judgement> judged = judgement::judgeTopic(*record, *topic))
+                    j["judgement"] = judgementJson(*judged);
             context.out << j.dump(2) << '\n';
         } else if (gbk_) {
             context.out << text::utf8ToGbk(shown.text);

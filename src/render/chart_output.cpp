@@ -105,6 +105,9 @@ void markHeaderAndAnalysis(Marker& marker, const ChartRecord& record, LandmarkRu
         cursor = marker.colourMatch(heading, cursor, 0, kBlue, true).value_or(cursor);
     }
     if (r.quotation) marker.colourMatch("御定奇门宝鉴：", cursor, 0, kBlue, true);
+    // The judgement of the matter asked, present only when the run asked for
+    // it: its heading as the quotation's.
+    marker.colourMatch("本盘断语：", cursor, 0, kBlue, true);
 }
 
 void markWords(Marker& marker, std::initializer_list<std::string_view> words, bool fourBytes) {

@@ -14,6 +14,7 @@
 #include "chart/ju_rules.hpp"
 #include "chart/other_methods.hpp"
 #include "chart/rotating_layout.hpp"
+#include "judgement/judgement_text.hpp"
 #include "render/chart_header.hpp"
 #include "render/chart_output.hpp"
 #include "render/display_grids.hpp"
@@ -160,6 +161,11 @@ Expected<void> drawChart(ChartRecord& record, const ChartRequest& request, const
     if (record.settings.jiugong) computeFlyingStars(record);
     record.memoText.clear();
     if (auto laid = dispatch(record); !laid) return laid;
+    if (environment.judgeMatter) {
+        std::string judged = judgement::matterJudgementText(record);
+        record.chartText += judged;
+        record.memoText += judged;
+    }
 
     std::optional<render::StyledText> styled = render::formatChartOutput(record, environment.dataRoot);
     if (styled && environment.showOutput) environment.showOutput(std::move(*styled));

@@ -25,10 +25,16 @@ inline constexpr const char* kUnknownMethodMessage = "没有这种盘式。";
 
 // What a chart run reads and where it writes: the data root (dat/set.ini,
 // dat/EndInfo.txt), an optional change to the settings after they are read
-// (the command line's --set), and the window's output pane and memo.
+// (the command line's --set), whether the analysis also judges the matter
+// asked, and the window's output pane and memo.
 struct ChartEnvironment {
     std::filesystem::path dataRoot;
     std::function<void(chart::ChartSettings&)> adjustSettings;
+    // When the matter names a topic (求财 … 出行), a rotating-plate hour
+    // chart's analysis ends with that topic's judgement ("本盘断语："), in
+    // the chart text and the memo alike. Off, the texts are the classical
+    // ones whatever the matter.
+    bool judgeMatter = false;
     std::function<void(render::StyledText&&)> showOutput;
     std::function<void(const std::string&)> showMemo;
 };

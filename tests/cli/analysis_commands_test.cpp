@@ -41,7 +41,7 @@ TEST_F(AnalysisCommands, TopicIsRefusedForADayChartAndAFlyingPalaceHourChart) {
 }
 
 TEST_F(AnalysisCommands, AnUnknownTopicIsAnError) {
-    CommandRun r = run({"topic", "出行"});
+    CommandRun r = run({"topic", "搬家"});
     EXPECT_EQ(r.code, 1);
     EXPECT_NE(r.err.find("求财"), std::string::npos);
 }
@@ -99,6 +99,56 @@ TEST_F(AnalysisCommands, ChartJsonOfADayChartHasNoAnalysis) {
     CommandRun r = run({"chart", "--at", "2008-08-08 20:08", "--method", "day", "--json"});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_FALSE(nlohmann::json::parse(r.out).contains("analysis"));
+}
+
+TEST_F(AnalysisCommands, TopicPrintsTheGuideThenTheJudgementOfTheChart) {
+    CommandRun r = run({"topic", "求财", "--at", "2008-08-08 20:00"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    std::string guide = withoutCr(std::string(qimen::knowledge::lookupText(3100)) +
+                                  std::string(qimen::knowledge::lookupText(3101)));
+    EXPECT_EQ(r.out.rfind(guide + "\n\n本盘断语：凶\n取用：日干庚为求财之人，落巽４；", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n●生门落巽受宫克：财路受阻，经营吃力\n"), std::string::npos);
+}
+
+TEST_F(AnalysisCommands, TopicTravelGivesTheVerseAndTheDirections) {
+    CommandRun r = run({"topic", "出行", "--at", "2008-08-08 20:00"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("【出行密诀】\n18数吉\n", 0), 0u) << r.out;
+    EXPECT_NE(r.out.find("\n出行方位：宜向东北（艮８："), std::string::npos) << r.out;
+    CommandRun refused = run({"topic", "出行", "--method", "day"});
+    EXPECT_EQ(refused.code, 1);
+    EXPECT_EQ(refused.err, "qimen: 目前只能预测时家转盘奇门，请选择时家奇门盘式!\n");
+}
+
+TEST_F(AnalysisCommands, TopicJsonCarriesTheVerdictTheReasonsAndThePalaces) {
+    CommandRun r = run({"topic", "求财", "--at", "2008-08-08 20:00", "--json"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["topic"], "求财");
+    EXPECT_EQ(j["verdict"], "凶");
+    EXPECT_EQ(j["score"], -7);
+    EXPECT_EQ(j["elements"][2]["name"], "生门");
+    EXPECT_EQ(j["elements"][2]["role"], "用");
+    EXPECT_EQ(j["elements"][2]["palace"], 4);
+    EXPECT_EQ(j["elements"][2]["direction"], "东南");
+    EXPECT_EQ(j["elements"][3]["palace"], 9);
+    bool pressed = false;
+    for (const auto& reason : j["reasons"])
+        pressed = pressed || (reason["feature"] == "宫迫" && reason["element"] == "生门" && reason["weight"] == -2);
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(j["timing"], "生门落巽入墓，待戌日冲开墓库，事乃有动");
+    EXPECT_EQ(j["text"].get<std::string>().rfind(j["guide"].get<std::string>(), 0), 0u);
+}
+
+TEST_F(AnalysisCommands, ChartAnalysisEndsWithTheJudgementWhenTheMatterNamesATopic) {
+    CommandRun asked = run({"chart", "--at", "2008-08-08 20:00", "--matter", "问求财"});
+    ASSERT_EQ(asked.code, 0) << asked.err;
+    EXPECT_NE(asked.out.find("\n\n所问：求财\n本盘断语：凶\n"), std::string::npos) << asked.out;
+    CommandRun other = run({"chart", "--at", "2008-08-08 20:00", "--matter", "搬家"});
+    EXPECT_EQ(other.out.find("本盘断语："), std::string::npos);
+    auto j = nlohmann::json::parse(run({"chart", "--at", "2008-08-08 20:00", "--matter", "求财", "--json"}).out);
+    EXPECT_EQ(j["judgement"]["verdict"], "凶");
+    EXPECT_FALSE(nlohmann::json::parse(run({"chart", "--at", "2008-08-08 20:00", "--json"}).out).contains("judgement"));
 }
 
 }  // namespace

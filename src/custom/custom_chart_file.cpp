@@ -137,6 +137,7 @@ Expected<std::int32_t> CustomChartFile::addClass(const CustomClass& custom) {
         files::FileLock lock(file_.string() + ".lock", kLockWait);
         auto contents = load(true);
         if (!contents) return fail(contents.message());
+        if (findLive(*contents, custom.name)) return fail(kDuplicateClassMessage);
         std::int32_t target = contents->slotCount;
         for (std::int32_t i = 0; i < contents->slotCount; ++i)
             if (contents->bytes[slotOffset(i) + slot::kDeleted] == 1) {

@@ -23,6 +23,8 @@
 
 namespace qimen::custom {
 
+inline constexpr const char* kDuplicateClassMessage = "已经有这个类别了,请另取一个类别名";
+
 // The live classes of a file that could be read, at least in part.
 struct ClassListing {
     std::vector<std::string> names;  // in file order
@@ -50,7 +52,9 @@ public:
     Expected<std::optional<CustomClass>> readClass(std::string_view name);
     // Stores a new class in the first free slot, else at the end; returns its
     // slot index. Fails for a class that cannot be encoded (the alias or
-    // name message), a name that isValidClassName refuses, a damaged file or
+    // name message), a name that isValidClassName refuses, a name a live
+    // class already has (kDuplicateClassMessage: a second class of that name
+    // could never be read, changed or deleted by its name), a damaged file or
     // a failed write; the file is then unchanged.
     Expected<std::int32_t> addClass(const CustomClass& custom);
     // Overwrites the first live class of that name with the image of

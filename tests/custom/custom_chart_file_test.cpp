@@ -168,12 +168,20 @@ TEST_F(CustomFileTest, AddFillsTheFirstFreeSlot) {
     EXPECT_EQ(files::readLittleEndian<std::int32_t>(fileBytes(path), 4 + 352), 1);  // slotNumber
 }
 
+// Files written elsewhere may hold two live classes of one name; this
+// program never adds a second.
 TEST_F(CustomFileTest, SameNameActsOnTheFirstLiveOne) {
     CustomClass first = defaults("同名");
-    CustomClass second = defaults("同名");
+    CustomClass second = defaults("另名");
     second.dayStem = "第二";
     add(first);
     add(second);
+    EXPECT_EQ(file.addClass(defaults("同名")).message(), kDuplicateClassMessage);
+    auto bytes = fileBytes(path);
+    std::string gbk = text::utf8ToGbk("同名");
+    std::copy(gbk.begin(), gbk.end(), bytes.begin() + 4 + 352 + 5);
+    qimen::testing::writeBytes(path, std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(names(), (std::vector<std::string>{"同名", "同名"}));
     EXPECT_EQ(read("同名")->dayStem, "日干");
     CustomClass changed = defaults("同名");
     changed.dayStem = "改";

@@ -46,6 +46,10 @@ const AliasGroupInfo& aliasGroupInfo(AliasGroup group);
 // "…别名输入错误,别名必须为1-2个汉字" naming the group.
 std::string aliasErrorMessage(AliasGroup group);
 
+// The longest text the four edits take, in GBK bytes (two Chinese
+// characters).
+inline constexpr int kAliasEditMaxBytes = 4;
+
 // The caption over both deity grids, and the note beside the yang-dun grid.
 inline constexpr std::string_view kDeityGridsCaption = "神盘";
 inline constexpr std::string_view kYangDeitiesNote = "如果设置阳遁同阴遁，此处不用修改";

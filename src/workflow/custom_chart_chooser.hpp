@@ -17,6 +17,8 @@
 
 namespace qimen::workflow {
 
+inline constexpr const char* kChooserCaption = "自定义奇门盘";
+
 class CustomChartChooser {
 public:
     // Inputs taken when SbtoCustomPan was pressed; settings are read from

@@ -17,7 +17,8 @@
 
 namespace qimen::workflow {
 
-// The input box of 新建.
+// The window's caption, and the input box of 新建.
+inline constexpr const char* kEditorCaption = "编辑自定义奇门盘";
 inline constexpr const char* kNewClassCaption = "请输入新的类别名,最长为12个汉字";
 inline constexpr const char* kNewClassPrompt = "新类名";
 

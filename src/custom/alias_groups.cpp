@@ -68,7 +68,7 @@ const std::array<AliasGroupInfo, kAliasGroupCount>& aliasGroups() { return kGrou
 const AliasGroupInfo& aliasGroupInfo(AliasGroup group) { return kGroups[static_cast<std::size_t>(group)]; }
 
 std::string aliasErrorMessage(AliasGroup group) {
-    return std::string(aliasGroupInfo(group).name) + "别名输入错误,别名必须为1-2个汉字";
+    return std::string(aliasGroupInfo(group).name) + "别名输入错误," + kAliasRuleMessage;
 }
 
 std::span<std::string> aliasCells(CustomClass& custom, AliasGroup group) {

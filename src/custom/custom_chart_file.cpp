@@ -23,11 +23,23 @@ std::string ioFailure(const std::exception& error) { return std::string("自定�
 
 std::size_t slotOffset(std::int32_t index) { return 4 + std::size_t(index) * kCustomSlotSize; }
 
+// Runs one operation of the file: whatever it raises (a lock not granted, a
+// failed write, no memory) becomes its failure, so no operation raises.
+template <typename Operation>
+auto guarded(Operation operation) -> decltype(operation()) {
+    try {
+        return operation();
+    } catch (const std::exception& error) {
+        return fail(ioFailure(error));
+    }
+}
+
 }  // namespace
 
 struct CustomChartFile::Contents {
     std::string bytes;           // the whole file
     std::int32_t slotCount = 0;  // slots that can be read
+    std::string damage;          // why the slots counted are not all there
 
     std::span<const std::uint8_t> view() const {
         return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
@@ -47,16 +59,14 @@ std::string CustomChartFile::damaged(const std::string& what) const {
 }
 
 Expected<void> CustomChartFile::open() {
-    try {
+    return guarded([&]() -> Expected<void> {
         std::filesystem::create_directories(file_.parent_path());
         files::FileLock lock(file_.string() + ".lock", kLockWait);
         if (std::filesystem::exists(std::filesystem::symlink_status(file_))) return ok();
         const std::uint8_t empty[4] = {0, 0, 0, 0};
         files::replaceFileAtomically(file_, std::span<const std::uint8_t>(empty), observer_);
         return ok();
-    } catch (const std::exception& error) {
-        return fail(ioFailure(error));
-    }
+    });
 }
 
 Expected<CustomChartFile::Contents> CustomChartFile::load(bool forWriting) {
@@ -72,8 +82,8 @@ Expected<CustomChartFile::Contents> CustomChartFile::load(bool forWriting) {
     auto present = static_cast<std::int64_t>((contents.bytes.size() - 4) / kCustomSlotSize);
     if (count < 0) return fail(damaged("类别数为" + std::to_string(count)) + refusal);
     if (count > present) {
-        std::string what = damaged("记有" + std::to_string(count) + "个类别位置,只存有" + std::to_string(present) + "个");
-        if (forWriting) return fail(what + refusal);
+        contents.damage = damaged("记有" + std::to_string(count) + "个类别位置,只存有" + std::to_string(present) + "个");
+        if (forWriting) return fail(contents.damage + refusal);
         count = static_cast<std::int32_t>(present);
     }
     contents.slotCount = count;
@@ -102,38 +112,38 @@ std::optional<std::int32_t> CustomChartFile::findLive(const Contents& contents, 
 }
 
 Expected<ClassListing> CustomChartFile::listClasses() {
-    auto contents = load(false);
-    if (!contents) return fail(contents.message());
-    ClassListing listing;
-    std::span<const std::uint8_t> bytes = contents->view();
-    for (std::int32_t i = 0; i < contents->slotCount; ++i) {
-        std::size_t offset = slotOffset(i);
-        if (bytes[offset + slot::kDeleted] != 1)
-            listing.names.push_back(files::readTextCell(bytes, offset + slot::kClassName, 25));
-    }
-    // A short file is read as far as it goes; say what is missing.
-    std::int32_t counted = files::readLittleEndian<std::int32_t>(bytes, 0);
-    if (counted > contents->slotCount)
-        listing.damage = damaged("记有" + std::to_string(counted) + "个类别位置,只存有" +
-                                 std::to_string(contents->slotCount) + "个");
-    return listing;
+    return guarded([&]() -> Expected<ClassListing> {
+        auto contents = load(false);
+        if (!contents) return fail(contents.message());
+        ClassListing listing;
+        std::span<const std::uint8_t> bytes = contents->view();
+        for (std::int32_t i = 0; i < contents->slotCount; ++i) {
+            std::size_t offset = slotOffset(i);
+            if (bytes[offset + slot::kDeleted] != 1)
+                listing.names.push_back(files::readTextCell(bytes, offset + slot::kClassName, 25));
+        }
+        listing.damage = contents->damage;  // a short file is read as far as it goes
+        return listing;
+    });
 }
 
 Expected<std::optional<CustomClass>> CustomChartFile::readClass(std::string_view name) {
-    auto contents = load(false);
-    if (!contents) return fail(contents.message());
-    auto index = findLive(*contents, name);
-    if (!index) return std::optional<CustomClass>();
-    CustomSlotImage image{};
-    std::memcpy(image.data(), contents->bytes.data() + slotOffset(*index), kCustomSlotSize);
-    return std::optional<CustomClass>(decodeCustomClass(image));
+    return guarded([&]() -> Expected<std::optional<CustomClass>> {
+        auto contents = load(false);
+        if (!contents) return fail(contents.message());
+        auto index = findLive(*contents, name);
+        if (!index) return std::optional<CustomClass>();
+        CustomSlotImage image{};
+        std::memcpy(image.data(), contents->bytes.data() + slotOffset(*index), kCustomSlotSize);
+        return std::optional<CustomClass>(decodeCustomClass(image));
+    });
 }
 
 Expected<std::int32_t> CustomChartFile::addClass(const CustomClass& custom) {
     auto image = encodeCustomClass(custom);
     if (!image) return fail(image.message());
     if (!isValidClassName(custom.name)) return fail(kClassNameMessage);
-    try {
+    return guarded([&]() -> Expected<std::int32_t> {
         files::FileLock lock(file_.string() + ".lock", kLockWait);
         auto contents = load(true);
         if (!contents) return fail(contents.message());
@@ -153,15 +163,13 @@ Expected<std::int32_t> CustomChartFile::addClass(const CustomClass& custom) {
         files::writeLittleEndian<std::int32_t>(contents->view(), 0, std::max(contents->slotCount, target + 1));
         if (auto stored = store(*contents); !stored) return fail(stored.message());
         return target;
-    } catch (const files::FileError& error) {
-        return fail(ioFailure(error));
-    }
+    });
 }
 
 Expected<bool> CustomChartFile::updateClass(std::string_view name, const CustomClass& custom) {
     auto image = encodeCustomClass(custom);
     if (!image) return fail(image.message());
-    try {
+    return guarded([&]() -> Expected<bool> {
         files::FileLock lock(file_.string() + ".lock", kLockWait);
         auto contents = load(true);
         if (!contents) return fail(contents.message());
@@ -170,13 +178,11 @@ Expected<bool> CustomChartFile::updateClass(std::string_view name, const CustomC
         std::memcpy(contents->bytes.data() + slotOffset(*index), image->data(), kCustomSlotSize);
         if (auto stored = store(*contents); !stored) return fail(stored.message());
         return true;
-    } catch (const files::FileError& error) {
-        return fail(ioFailure(error));
-    }
+    });
 }
 
 Expected<bool> CustomChartFile::deleteClass(std::string_view name) {
-    try {
+    return guarded([&]() -> Expected<bool> {
         files::FileLock lock(file_.string() + ".lock", kLockWait);
         auto contents = load(true);
         if (!contents) return fail(contents.message());
@@ -185,9 +191,7 @@ Expected<bool> CustomChartFile::deleteClass(std::string_view name) {
         contents->bytes[slotOffset(*index) + slot::kDeleted] = 1;
         if (auto stored = store(*contents); !stored) return fail(stored.message());
         return true;
-    } catch (const files::FileError& error) {
-        return fail(ioFailure(error));
-    }
+    });
 }
 
 }  // namespace qimen::custom

@@ -47,12 +47,12 @@ bool isBlank(std::string_view utf8) {
 
 }  // namespace
 
-std::optional<std::string> checkedAlias(std::string_view utf8) {
-    if (!text::isGbkEncodable(utf8)) return std::nullopt;
+Expected<std::string> checkedAlias(std::string_view utf8) {
+    if (!text::isGbkEncodable(utf8)) return fail(kAliasRuleMessage);
     std::string gbk = text::utf8ToGbk(utf8);
-    if (gbk.size() != 2 && gbk.size() != 4) return std::nullopt;
+    if (gbk.size() != 2 && gbk.size() != 4) return fail(kAliasRuleMessage);
     for (unsigned char byte : gbk)
-        if (byte < 0x80) return std::nullopt;
+        if (byte < 0x80) return fail(kAliasRuleMessage);
     std::string stored(utf8);
     if (gbk.size() == 2) stored += kFullWidthBlank;
     return stored;

@@ -6,7 +6,6 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -64,9 +63,12 @@ struct CustomClass {
 };
 
 // The alias rule: the text must be exactly 2 or 4 GBK bytes, every byte with
-// its high bit set (one or two double-byte characters). Returns the alias to
-// store (a one-character alias completed with "　"), or nullopt.
-std::optional<std::string> checkedAlias(std::string_view utf8);
+// its high bit set (one or two double-byte characters). Answers the alias to
+// store (a one-character alias completed with "　"); fails with
+// kAliasRuleMessage, which callers prefix with the group's name
+// (aliasErrorMessage).
+inline constexpr const char* kAliasRuleMessage = "别名必须为1-2个汉字";
+Expected<std::string> checkedAlias(std::string_view utf8);
 
 // The text an alias prints as: a stored alias as it is; a text a damaged
 // slot holds instead is fitted to two full-width characters (its first

@@ -36,7 +36,8 @@ TEST_P(AliasRule, OneOrTwoDoubleByteCharacters) {
         ASSERT_TRUE(stored);
         EXPECT_EQ(*stored, GetParam().stored);
     } else {
-        EXPECT_FALSE(stored) << GetParam().input;
+        ASSERT_FALSE(stored) << GetParam().input;
+        EXPECT_EQ(stored.message(), kAliasRuleMessage);
     }
 }
 INSTANTIATE_TEST_SUITE_P(Aliases, AliasRule,

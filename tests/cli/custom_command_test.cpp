@@ -1,49 +1,34 @@
 // `qimen custom`: the class commands with the system's messages, the JSON
 // form read back by add --from, and the custom printout of a chart.
 #include <fstream>
-#include <sstream>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "../files/temp_data_root.hpp"
-#include "cli_app.hpp"
-#include "files/file_io.hpp"
+#include "cli_run.hpp"
 #include "text/gbk.hpp"
 
 namespace {
 
-struct CommandRun {
-    int code;
-    std::string out;
-    std::string err;
-};
+using qimen::testing::CliRun;
 
-class CustomCommand : public ::testing::Test {
+class CustomCommand : public qimen::testing::CliTest {
 protected:
-    void SetUp() override { qimen::files::setDurableWrites(false); }
-    void TearDown() override { qimen::files::setDurableWrites(true); }
-    CommandRun run(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data", root_.path().string(), "custom"});
-        std::ostringstream out, err;
-        int code = qimen::cli::runCli(args, out, err, [] { return qimen::calendar::CivilDateTime{2008, 8, 8, 20, 8}; });
-        return {code, out.str(), err.str()};
-    }
+    CustomCommand() : CliTest({"custom"}, {2008, 8, 8, 20, 8}) {}
+
     // A run that must succeed; its standard output.
     std::string ok(std::vector<std::string> args) {
-        CommandRun r = run(std::move(args));
+        CliRun r = run(std::move(args));
         EXPECT_EQ(r.code, 0) << r.err;
         return r.out;
     }
     // A run that must fail with this message.
     void refused(std::vector<std::string> args, const std::string& message) {
-        CommandRun r = run(std::move(args));
+        CliRun r = run(std::move(args));
         EXPECT_EQ(r.code, 1);
         EXPECT_NE(r.err.find(message), std::string::npos) << r.err;
     }
-    std::filesystem::path customFile() const { return root_.dat() / "custom.dat"; }
-
-    qimen::testing::TempDataRoot root_;
+    std::filesystem::path customFile() const { return root.dat() / "custom.dat"; }
 };
 
 TEST_F(CustomCommand, ClassesAreAddedChangedAndDeletedWithTheSystemsMessages) {
@@ -79,7 +64,7 @@ TEST_F(CustomCommand, ShowJsonIsWhatAddFromReads) {
     auto parsed = nlohmann::json::parse(json);
     EXPECT_EQ(parsed["heavenStems"][0], "日奇");
     EXPECT_EQ(parsed["dayStem"]["onEarth"], true);
-    std::filesystem::path copy = root_.path() / "copy.json";
+    std::filesystem::path copy = root.path() / "copy.json";
     std::ofstream(copy) << json;
     EXPECT_EQ(ok({"add", "副本", "--from", copy.string()}), "增加新类别成功!\n");
     auto back = nlohmann::json::parse(ok({"show", "副本", "--json"}));
@@ -120,7 +105,7 @@ TEST_F(CustomCommand, DamagedFileIsListedAsFarAsItGoesAndKept) {
     auto bytes = qimen::testing::fileBytes(customFile());
     bytes[0] = 3;
     qimen::testing::writeBytes(customFile(), std::string(bytes.begin(), bytes.end()));
-    CommandRun listed = run({"list"});
+    CliRun listed = run({"list"});
     EXPECT_EQ(listed.code, 1);
     EXPECT_EQ(listed.out, "甲\n");
     EXPECT_NE(listed.err.find("记有3个类别位置,只存有1个"), std::string::npos) << listed.err;

@@ -4,6 +4,7 @@
 #include "calendar_commands.hpp"
 #include "calendar_month_command.hpp"
 #include "chart_command.hpp"
+#include "custom_command.hpp"
 #include "lunar_commands.hpp"
 #include "cases_command.hpp"
 #include "places_command.hpp"
@@ -24,6 +25,7 @@ std::vector<std::unique_ptr<Command>> makeCommands() {
     addSearchCommands(commands);
     addTopicCommands(commands);
     addTravelCommands(commands);
+    addCustomCommands(commands);
     return commands;
 }
 

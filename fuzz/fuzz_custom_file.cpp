@@ -12,8 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeFile(path, data, size);
     custom::CustomChartFile file(path);
     (void)file.open();
-    for (const auto& name : file.listClasses().valueOr({})) {
-        if (auto found = file.readClass(name)) (void)file.updateClass(name, *found);
+    if (auto listing = file.listClasses()) {
+        for (const auto& name : listing->names) {
+            auto found = file.readClass(name);
+            if (found && *found) (void)file.updateClass(name, **found);
+        }
     }
     (void)file.deleteClass("测试");
     return 0;

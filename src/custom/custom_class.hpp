@@ -64,15 +64,30 @@ struct CustomClass {
 
 // The alias rule: the text must be exactly 2 or 4 GBK bytes, every byte with
 // its high bit set (one or two double-byte characters). Answers the alias to
-// store (a one-character alias completed with "　").
+// store (a one-character alias completed with "　"); fails with
+// kAliasRuleMessage, which callers prefix with the group's name
+// (aliasErrorMessage).
+inline constexpr const char* kAliasRuleMessage = "别名必须为1-2个汉字";
 Expected<std::string> checkedAlias(std::string_view utf8);
+
+// The text an alias prints as: a stored alias as it is; a text a damaged
+// slot holds instead is fitted to two full-width characters (its first
+// double-byte characters, completed with "　") so the grid keeps its shape.
+std::string displayAlias(std::string_view utf8);
+
+// A usable class name: 1 to 24 GBK bytes, not only blanks (ASCII or "　").
+bool isValidClassName(std::string_view utf8);
+// Why a name is refused, for callers that must say so.
+inline constexpr const char* kClassNameMessage = "类别名须为1-24个字节(最长12个汉字)的GBK文字,不能全是空格";
 
 // Decodes a slot (texts not valid GBK show U+FFFD where bad).
 CustomClass decodeCustomClass(const CustomSlotImage& image);
 
-// Encodes a class into a zero-filled slot. Every alias is checked by the
-// alias rule and the name must fit 24 GBK bytes; fails naming the first that
-// does not.
+// Encodes a class into a zero-filled slot with every alias stored by the
+// alias rule. Fails with the message of the first group (in the editor's
+// order) holding an alias that breaks the rule, then with kClassNameMessage
+// when the name does not fit 24 GBK bytes (an empty name is encoded; the
+// editor checks every alias before it names a new class).
 Expected<CustomSlotImage> encodeCustomClass(const CustomClass& custom);
 
 }  // namespace qimen::custom

@@ -37,10 +37,13 @@ Expected<std::string> topicButtonMemo(analysis::TopicJudge& judge, Topic topic) 
     Expected<Judgement> judgement = judgeTopic(record, topic);
     if (!judgement) return fail(judgement.message());
     std::string guide;
-    if (topic == Topic::Travel)
+    if (topic == Topic::Travel) {
         guide = topicGuide(record, topic);
-    else if (!judge.judgeTopic(topicIndex(topic), guide))
-        return fail(judge.errorText());
+    } else {
+        Expected<std::string> judged = judge.judgeTopic(topicIndex(topic));
+        if (!judged) return fail(judged.message());
+        guide = std::move(*judged);
+    }
     return guide + "\r\n\r\n" + judgementText(*judgement);
 }
 

@@ -23,6 +23,7 @@ public:
         group.add_option("topic", topic_, "求财, 婚姻, 疾病, 工作, 考试, 诉讼 or 天气")->required();
         inputs_.attachMoment(group);
         inputs_.attachLayout(group);
+        inputs_.attachCoordinates(group);
         group.add_flag("--gbk", gbk_, "write the exact GBK bytes with CR LF line ends");
         return &group;
     }

@@ -3,7 +3,9 @@
 // 未知地 at 120° E, 30° N for the last province.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chart/chart_record.hpp"
@@ -24,6 +26,17 @@ struct City {
 // that is missing or not four integers gives 120:0*30:0), none for a
 // province without a section or an item outside the list.
 std::vector<City> citiesOfProvince(const places::PlaceTable& table, int provinceItem);
+
+// A place as the province and city boxes select it.
+struct PlaceChoice {
+    int provinceItem = kUnknownProvinceItem;
+    int cityItem = 0;
+    City city;
+};
+
+// The place named "province-city" (or "未知地"), found in the province list
+// and the province's cities; nullopt when either is not there.
+std::optional<PlaceChoice> findPlace(const places::PlaceTable& table, std::string_view text);
 
 // The place text of a request: province "-" city, cut at a character
 // boundary to the 31 GBK bytes its field holds.

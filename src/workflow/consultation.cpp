@@ -217,18 +217,24 @@ void Consultation::loadInputsFromCase(const cases::CaseRecord& r) {
     inputs_.matter = r.matter;
 }
 
-bool Consultation::view(std::optional<std::int32_t> selected) {
+std::optional<cases::CaseRecord> Consultation::selectedCase(std::optional<std::int32_t> selected) {
     if (!selected) {
         prompter_.message(kSelectCaseFirst, "", Icon::None);
-        return false;
+        return std::nullopt;
     }
+    if (*selected < 0) return std::nullopt;
+    auto image = store_.read(*selected);
+    if (!image) return std::nullopt;
+    return cases::decodeCaseRecord(*image);
+}
+
+bool Consultation::view(std::optional<std::int32_t> selected) {
+    auto chosen = selectedCase(selected);
+    if (!chosen) return false;
     std::int32_t n = *selected;
-    if (n < 0) return false;
-    auto image = store_.read(n);
-    if (!image) return false;
     askToSavePendingEdits();
 
-    currentCase_ = cases::decodeCaseRecord(*image);
+    currentCase_ = *chosen;
     loadInputsFromCase(currentCase_);
     request_.method = static_cast<chart::ChartMethod>(currentCase_.method);
     if (currentCase_.method == cases::kManualJuMethod) {

@@ -151,7 +151,9 @@ public:
     const std::filesystem::path& dataRoot() const { return services_.dataRoot; }
 
 private:
-    bool runChart(bool manual);
+    // The case of the selected list row: "请先选择一个事例。" without one; nullopt
+    // silently for a number that is not a live case.
+    std::optional<cases::CaseRecord> selectedCase(std::optional<std::int32_t> selected);
     bool validateTexts();
     std::optional<std::int16_t> validateYear();
     void fillRequest(std::int16_t storedYear);
@@ -180,7 +182,6 @@ private:
     chart::ChartRequest request_;
     cases::CaseRecord currentCase_;
     bool chartValid_ = false;
-    bool manualJu_ = false;  // method 250 pending: the next 排盘 skips the method box
     CaseState state_ = CaseState::New;
     std::int32_t viewedCase_ = -1;
     std::filesystem::path casePath_;

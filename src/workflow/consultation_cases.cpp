@@ -83,16 +83,11 @@ bool Consultation::saveNew() {
 
 bool Consultation::editCase(std::optional<std::int32_t> selected,
                             const std::function<bool(CaseEditForm&)>& showDialog) {
-    if (!selected) {
-        prompter_.message(kSelectCaseFirst, "", Icon::None);
-        return false;
-    }
+    auto chosen = selectedCase(selected);
+    if (!chosen) return false;
     std::int32_t n = *selected;
-    if (n < 0) return false;
-    auto image = store_.read(n);
-    if (!image) return false;
     auto classes = cases::readClassList(services_.dataRoot, cases::MissingClass::AsTemporary);
-    CaseEditForm form = CaseEditForm::ofRecord(cases::decodeCaseRecord(*image), classes.valueOr({}));
+    CaseEditForm form = CaseEditForm::ofRecord(*chosen, classes.valueOr({}));
     if (!showDialog || !showDialog(form)) return false;
     auto edited = cases::encodeCaseRecord(form.record);
     if (!edited) {
@@ -111,21 +106,12 @@ bool Consultation::editCase(std::optional<std::int32_t> selected,
 }
 
 bool Consultation::deleteCase(std::optional<std::int32_t> selected) {
-    if (!selected) {
-        prompter_.message(kSelectCaseFirst, "", Icon::None);
-        return false;
-    }
+    auto chosen = selectedCase(selected);
+    if (!chosen) return false;
     std::int32_t n = *selected;
-    if (n < 0) return false;
-    std::string caption;
-    if (auto row = rows_.find(n)) {
-        caption = rows_.rows()[*row].columns[kAskerColumn];
-    } else if (auto image = store_.read(n)) {
-        caption = cases::decodeCaseRecord(*image).askerName;
-    } else {
+    // The row's caption is the case's askerName.
+    if (!prompter_.ask("确定要删除\"" + chosen->askerName + "\"这个事例吗？", "注意", Icon::Warning, false))
         return false;
-    }
-    if (!prompter_.ask("确定要删除\"" + caption + "\"这个事例吗？", "注意", Icon::Warning, false)) return false;
     bool viewed = state_ == CaseState::Viewing && viewedCase_ == n;
     if (viewed && !prompter_.ask("确定要删除当前正在查看的事例吗？", kTip, Icon::Warning, false)) return false;
     // The slot is marked first: when that fails, the case and its

@@ -1,6 +1,7 @@
 // Case store commands. Each opens the store of the data root, does one
-// operation and reports the store's reason on failure (exit 1). Adding and
-// editing check every input before anything is written.
+// operation and reports the reason on failure (exit 1). Adding, editing,
+// deleting and finding run the main window's workflows with the options as
+// the window's inputs, so they check, refuse and store exactly as it does.
 #include "cases_command.hpp"
 
 #include <charconv>
@@ -10,17 +11,16 @@
 #include <nlohmann/json.hpp>
 
 #include "cases/case_store.hpp"
-#include "cases/chart_rich_text.hpp"
 #include "cases/class_list.hpp"
-#include "cases/rtf_writer.hpp"
 #include "chart_request_options.hpp"
-#include "date_argument.hpp"
-#include "files/file_io.hpp"
-#include "files/fixed_fields.hpp"
+#include "cli_prompter.hpp"
 #include "files/window_settings.hpp"
 #include "json_fields.hpp"
 #include "user_data.hpp"
-#include "workflow/chart_driver.hpp"
+#include "workflow/case_search_form.hpp"
+#include "workflow/consultation.hpp"
+#include "workflow/input_lists.hpp"
+#include "workflow/memory_pane.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -139,36 +139,46 @@ private:
 // The initial text of the classification dialog's notes.
 constexpr const char* kDefaultNotes = "备注:";
 
-// Notes as the dialogs store them: lines ended by CR LF (a lone LF becomes
-// CR LF), at most kNotesMax GBK bytes.
-std::string checkedNotes(const std::string& given) {
-    std::string notes;
-    for (std::size_t i = 0; i < given.size(); ++i) {
-        if (given[i] == '\n' && (i == 0 || given[i - 1] != '\r')) notes += '\r';
-        notes += given[i];
-    }
-    return checkedGbkText(notes, cases::kNotesMax, "--notes");
-}
+// The main-window workflow over the data root, as the case commands drive
+// it: an in-memory pane in the window's font, the tool's prompter, no
+// automatic save after a chart (the command saves itself).
+struct CaseDesk {
+    CliPrompter prompter;
+    workflow::MemoryPane pane;
+    std::unique_ptr<workflow::Consultation> consultation;
 
-// The case of a chart request: its inputs, the method code taken before the
-// chart is laid (a given-ju chart keeps 250), class and notes.
-cases::CaseRecord caseFromRequest(const chart::ChartRequest& request, std::string className, std::string notes) {
-    cases::CaseRecord r;
-    r.askerName = request.askerName;
-    r.className = std::move(className);
-    r.date = request.inputDate;
-    r.lunarInput = request.lunarInput;
-    r.leapMonth = request.leapMonth;
-    r.provinceIndex = request.provinceIndex;
-    r.cityIndex = request.cityIndex;
-    r.longitude = request.longitude;
-    r.latitude = request.latitude;
-    r.notes = std::move(notes);
-    r.matter = request.matter;
-    r.method = static_cast<std::uint8_t>(request.method);
-    r.givenJu = request.method == chart::ChartMethod::GivenJuHour ? request.givenJu : 0;
-    r.placeName = request.placeName;
-    return r;
+    CaseDesk(const CommandContext& context, std::function<bool(workflow::ClassificationForm&)> classify = {},
+             std::function<void(chart::ChartSettings&)> adjust = {}) {
+        std::filesystem::path root = preparedDataRoot();
+        auto window = files::readWindowSettings(root).valueOr(files::WindowSettings{});
+        pane.setFont(workflow::PaneFont{window.fontName, static_cast<int>(window.fontSize)});
+        workflow::ConsultationServices services;
+        services.dataRoot = root;
+        services.prompter = &prompter;
+        services.pane = &pane;
+        services.now = context.now;
+        services.classify = std::move(classify);
+        services.adjustSettings = [adjust = std::move(adjust)](chart::ChartSettings& settings) {
+            if (adjust) adjust(settings);
+            settings.save = false;
+        };
+        consultation = std::make_unique<workflow::Consultation>(std::move(services));
+        files::WindowSettings unknownPlace;
+        unknownPlace.province = workflow::kUnknownProvinceItem;
+        consultation->start(unknownPlace);
+        if (prompter.shown()) prompter.refuse();
+    }
+};
+
+// The window's date inputs of a moment.
+void setMomentInputs(workflow::ConsultationInputs& in, const calendar::CivilDateTime& date, bool lunar, bool leap) {
+    in.yearText = workflow::yearTextOfStored(date.year);
+    in.monthItem = date.month - 1;
+    in.dayItem = date.day - 1;
+    in.hourItem = date.hour;
+    in.minuteItem = date.minute;
+    in.lunar = lunar;
+    in.leapMonth = leap;
 }
 
 class CasesAddCommand : public Command {
@@ -182,47 +192,41 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
+        // The window's edits hold these lengths; longer options are refused
+        // rather than cut.
+        if (classOption_->count() > 0) checkedGbkText(class_, cases::kClassNameMax, "--class");
+        checkedGbkText(notes_, workflow::ClassificationForm::kNotesMax, "--notes");
         chart::ChartRequest request = inputs_.request(context);
-        if (request.askerName.empty()) throw CommandError("姓名不能为空");
-        if (request.matter.empty()) throw CommandError("占问事宜不能为空");
-        std::filesystem::path root = preparedDataRoot();
-        std::string className = class_;
-        if (classOption_->count() == 0) {
-            // The first class of the list; a user with no classes yet gets
-            // the class the case dialogs show for a missing one.
-            auto classes = cases::readClassList(root, cases::MissingClass::AsTemporary).valueOr({});
-            className = classes.empty() ? cases::kMissingClassName : classes.front();
+        workflow::PlaceChoice place = inputs_.place();
+
+        auto classify = [&](workflow::ClassificationForm& form) {
+            // A user with no classes yet gets the class the case dialogs show
+            // for a missing one.
+            if (classOption_->count() > 0) form.className = class_;
+            else if (form.className.empty()) form.className = cases::kMissingClassName;
+            form.notes = notes_;
+            return form.confirm(desk_->prompter);
+        };
+        desk_ = std::make_unique<CaseDesk>(context, classify, inputs_.settingsAdjustment());
+        auto& c = *desk_->consultation;
+        auto& in = c.inputs();
+        setMomentInputs(in, request.inputDate, request.lunarInput, request.leapMonth);
+        in.name = request.askerName;
+        in.matter = request.matter;
+        c.selectProvince(place.provinceItem);
+        in.cityItem = place.cityItem;
+        bool drawn = false;
+        if (request.method == chart::ChartMethod::GivenJuHour) {
+            drawn = c.chartGivenJu(request.givenJu);
+        } else {
+            in.methodItem = workflow::itemOfMethod(request.method);
+            drawn = c.chart();
         }
-        if (className.empty()) throw CommandError("类别名不能为空");
-        checkedGbkText(className, cases::kClassNameMax, "--class");
-        std::string notes = checkedNotes(notes_);
-        if (notes.empty()) throw CommandError("附加信息不能为空");
-        auto image = valueOrError(cases::encodeCaseRecord(caseFromRequest(request, className, notes)));
-
-        std::optional<render::StyledText> shown;
-        workflow::ChartEnvironment environment;
-        environment.dataRoot = root;
-        environment.adjustSettings = inputs_.settingsAdjustment();
-        environment.showOutput = [&](render::StyledText&& text) { shown = std::move(text); };
-        environment.judgeMatter = true;  // the commentary is the chart `qimen chart` shows
-        auto record = std::make_unique<chart::ChartRecord>();
-        succeedOrError(workflow::drawChart(*record, request, environment));
-
-        auto pane = files::readWindowSettings(root).valueOr(files::WindowSettings{});
-        std::string rtf = cases::writeRtf(
-            cases::richTextFromChartOutput(shown.value_or(render::StyledText{}), static_cast<int>(pane.fontSize)),
-            pane.fontName);
-
-        auto store = openStore();
-        std::int32_t n = valueOrError(store.append(image));
-        auto commentary = store.commentaryPath(n);
-        try {
-            files::replaceFileAtomically(commentary, rtf);
-        } catch (const std::exception& e) {
-            // The record stays: it is whole and listed; only its commentary is missing.
-            throw CommandError("case " + std::to_string(n) + " was saved without its commentary file: " + e.what());
-        }
-        context.out << "ID: " << n << "\n评注: " << commentary.string() << '\n';
+        if (!drawn) desk_->prompter.refuse();
+        if (!c.save()) desk_->prompter.refuse();
+        std::int32_t n = c.currentCase().caseNumber;
+        if (desk_->prompter.shown()) desk_->prompter.refuse();  // saved, but its commentary file is missing
+        context.out << "ID: " << n << "\n评注: " << c.store().commentaryPath(n).string() << '\n';
         return 0;
     }
 
@@ -231,6 +235,7 @@ private:
     std::string class_;
     CLI::Option* classOption_ = nullptr;
     std::string notes_ = kDefaultNotes;
+    std::unique_ptr<CaseDesk> desk_;
 };
 
 class CasesEditCommand : public Command {
@@ -254,24 +259,32 @@ public:
         if (!inputs_.momentGiven() && !inputs_.nameGiven() && !inputs_.matterGiven() && !classGiven && !notesGiven)
             throw CommandError("nothing to change: give --at, --name, --matter, --class or --notes");
         if (inputs_.momentGiven() && !inputs_.atGiven()) throw CommandError("--lunar and --leap go with --at");
+        if (classGiven) checkedGbkText(class_, cases::kClassListNameMax, "--class");
+        if (notesGiven) checkedGbkText(notes_, cases::kNotesMax - 1, "--notes");
+        std::optional<ChartRequestOptions::Moment> moment;
+        if (inputs_.atGiven()) moment = inputs_.moment(context);
+        std::string name = inputs_.nameGiven() ? inputs_.askerName() : "";
+        std::string matter = inputs_.matterGiven() ? inputs_.matter() : "";
 
-        auto store = openStore();
-        cases::CaseRecord r = cases::decodeCaseRecord(valueOrError(store.read(id_)));
-        if (inputs_.atGiven()) {
-            auto moment = inputs_.moment(context);
-            r.date = moment.date;
-            r.lunarInput = moment.lunarInput;
-            r.leapMonth = moment.leapMonth;
-        }
-        if (inputs_.nameGiven()) r.askerName = inputs_.askerName();
-        if (inputs_.matterGiven()) r.matter = inputs_.matter();
-        if (classGiven) r.className = checkedGbkText(class_, cases::kClassListNameMax, "--class");
-        if (notesGiven) r.notes = checkedNotes(notes_);
-        if (r.askerName.empty()) throw CommandError("姓名不能为空");
-        if (r.notes.empty()) throw CommandError("附加信息不能为空");
-        if (r.className.empty()) throw CommandError("类别不能为空");
-        if (r.matter.empty()) throw CommandError("占问事宜不能为空");
-        succeedOrError(store.update(id_, valueOrError(cases::encodeCaseRecord(r))));
+        CaseDesk desk(context);
+        auto& c = *desk.consultation;
+        valueOrError(c.store().read(id_));
+        bool edited = c.editCase(id_, [&](workflow::CaseEditForm& form) {
+            if (moment) {
+                workflow::ConsultationInputs in;
+                setMomentInputs(in, moment->date, moment->lunarInput, moment->leapMonth);
+                form.yearText = in.yearText;
+                form.monthItem = in.monthItem, form.dayItem = in.dayItem;
+                form.hourItem = in.hourItem, form.minuteItem = in.minuteItem;
+                form.lunar = in.lunar, form.leapMonth = in.leapMonth;
+            }
+            if (inputs_.nameGiven()) form.name = name;
+            if (inputs_.matterGiven()) form.matter = matter;
+            if (classGiven) form.className = class_;
+            if (notesGiven) form.notes = notes_;
+            return form.save(desk.prompter);
+        });
+        if (!edited) desk.prompter.refuse();
         context.out << "完成\n";
         return 0;
     }
@@ -293,11 +306,9 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
-        auto store = openStore();
-        succeedOrError(store.markDeleted(id_));
-        std::error_code error;
-        std::filesystem::remove(store.commentaryPath(id_), error);
-        if (error) context.err << "qimen: the commentary file was kept: " << error.message() << '\n';
+        CaseDesk desk(context);
+        valueOrError(desk.consultation->store().read(id_));
+        if (!desk.consultation->deleteCase(id_)) desk.prompter.refuse();
         context.out << "完成\n";
         return 0;
     }
@@ -311,37 +322,34 @@ public:
     std::string group() const override { return "cases"; }
     CLI::App* attach(CLI::App& group) override {
         auto* sub = group.add_subcommand("find", "list the cases matching name, class, matter and years");
-        sub->add_option("--name", name_, "name contains (or equals, with --exact)");
-        sub->add_option("--class", class_, "class contains (or equals, with --exact)");
-        sub->add_option("--matter", matter_, "matter contains (or equals, with --exact)");
+        sub->add_option("--name", form_.name, "name contains (or equals, with --exact)");
+        sub->add_option("--class", form_.className, "class contains (or equals, with --exact)");
+        sub->add_option("--matter", form_.matter, "matter contains (or equals, with --exact)");
         sub->add_flag("--exact", exact_, "texts must be equal, not contained");
         sub->add_option("--years", years_, "range of years A..B as written (-120 is 120 BCE)");
         sub->add_flag("--json", json_, "print JSON");
         return sub;
     }
     int run(CommandContext& context) override {
-        cases::CaseFilter filter;
-        auto mode = exact_ ? cases::TextMatch::Equals : cases::TextMatch::Contains;
-        if (!name_.empty()) filter.name = name_, filter.nameMode = mode;
-        if (!class_.empty()) filter.className = class_, filter.classMode = mode;
-        if (!matter_.empty()) filter.matter = matter_, filter.matterMode = mode;
+        form_.nameExact = form_.classExact = form_.matterExact = exact_;
         if (!years_.empty()) {
             auto dots = years_.find("..", 1);
             if (dots == std::string::npos) throw CommandError("--years takes A..B, e.g. 2004..2008");
-            filter.yearRange = true;
-            filter.yearFrom = static_cast<std::int16_t>(parseUserYear(years_.substr(0, dots)));
-            filter.yearTo = static_cast<std::int16_t>(parseUserYear(years_.substr(dots + 2)));
+            form_.yearFrom = years_.substr(0, dots);
+            form_.yearTo = years_.substr(dots + 2);
         }
         auto store = openStore();
-        if (store.slotCount() == 0) throw CommandError("没有记录，无从查找。");
-        std::vector<std::int32_t> numbers = valueOrError(store.filteredScan(filter));
-        if (numbers.empty()) throw CommandError("没有找到符合条件的事例。");
-        printList(context, store, numbers, json_);
+        CliPrompter prompter;
+        cases::CaseFilter filter;
+        auto numbers = form_.search(filter, store, prompter);
+        if (!numbers) prompter.refuse();
+        printList(context, store, *numbers, json_);
         return 0;
     }
 
 private:
-    std::string name_, class_, matter_, years_;
+    workflow::CaseSearchForm form_;
+    std::string years_;
     bool exact_ = false;
     bool json_ = false;
 };

@@ -28,6 +28,7 @@ public:
         auto* sub = &group;
         sub->description("lay a chart (default: the hour chart of now)");
         inputs_.attachAll(*sub);
+        inputs_.attachCoordinates(*sub);
         sub->add_flag("--json", json_, "print the computed record, the text and its styled ranges as JSON");
         sub->add_flag("--color", color_, "colour the landmarks with ANSI escapes");
         sub->add_flag("--gbk", gbk_, "write the exact GBK bytes with CR LF line ends");

@@ -6,6 +6,8 @@
 #include <random>
 
 #include "date_argument.hpp"
+#include "places/place_table.hpp"
+#include "user_data.hpp"
 #include "text/gbk.hpp"
 
 namespace qimen::cli {
@@ -82,10 +84,15 @@ void ChartRequestOptions::attachTexts(CLI::App& app) {
 void ChartRequestOptions::attachLayout(CLI::App& app) {
     app.add_option("--method", method_, "hour, day, month, year, small or yin")->default_str("hour");
     app.add_option("--ju", ju_, "lay the hour chart of a given ju: yin1..yin9, yang1..yang9 or random");
-    app.add_option("--place", place_, "预测地");
-    app.add_option("--lon", longitude_, "longitude, degrees east")->check(CLI::Range(-180.0, 180.0));
-    app.add_option("--lat", latitude_, "latitude, degrees north")->check(CLI::Range(-90.0, 90.0));
+    app.add_option("--place", place_, "预测地 as 省-市 of the place table (default 未知地: 120 E, 30 N)");
     app.add_option("--set", settings_, "override a chart setting of dat/set.ini for this run (key=value)");
+}
+
+void ChartRequestOptions::attachCoordinates(CLI::App& app) {
+    lonOption_ = app.add_option("--lon", longitude_, "longitude, degrees east, instead of the place's")
+                     ->check(CLI::Range(-180.0, 180.0));
+    latOption_ = app.add_option("--lat", latitude_, "latitude, degrees north, instead of the place's")
+                     ->check(CLI::Range(-90.0, 90.0));
 }
 
 void ChartRequestOptions::attachAll(CLI::App& app) {
@@ -99,7 +106,7 @@ ChartRequestOptions::Moment ChartRequestOptions::moment(const CommandContext& co
     Moment m;
     m.lunarInput = lunar_;
     m.leapMonth = leap_;
-    m.date = lunar_ ? parseLunarMoment(at_ == "now" ? formatMoment(context.now()) : at_) : parseMoment(at_, context.now);
+    m.date = lunar_ ? parseLunarMoment(at_ == "now" ? formatMoment(context.now()) : at_) : parseChartMoment(at_, context.now);
     return m;
 }
 
@@ -119,11 +126,26 @@ chart::ChartRequest ChartRequestOptions::request(const CommandContext& context) 
     request.inputDate = m.date;
     request.askerName = askerName();
     request.matter = matter();
-    request.placeName = checkedGbkText(place_, chart::kPlaceNameMaxBytes, "--place");
-    request.longitude = static_cast<float>(longitude_);
-    request.latitude = static_cast<float>(latitude_);
+    auto place = this->place();
+    request.provinceIndex = static_cast<std::int16_t>(place.provinceItem);
+    request.cityIndex = static_cast<std::int16_t>(place.cityItem);
+    // Without --place the chart's place line stays empty, as it always was
+    // for the tool; the coordinates are those of 未知地.
+    request.placeName = place_.empty() ? "" : workflow::placeNameOf(place.provinceItem, place.city.name);
+    request.longitude = given(lonOption_) ? static_cast<float>(longitude_) : place.city.longitude;
+    request.latitude = given(latOption_) ? static_cast<float>(latitude_) : place.city.latitude;
     for (const auto& s : settings_) parseSettingOverride(s);
     return request;
+}
+
+workflow::PlaceChoice ChartRequestOptions::place() const {
+    if (place_.empty()) return workflow::PlaceChoice{};
+    places::PlaceTable table(preparedDataRoot());
+    if (!table.error().empty()) throw CommandError(table.error());
+    auto found = workflow::findPlace(table, place_);
+    if (!found)
+        throw CommandError("--place: \"" + place_ + "\" is not in the place table (省-市, see qimen places list)");
+    return *found;
 }
 
 bool ChartRequestOptions::momentGiven() const { return given(atOption_) || given(lunarOption_) || given(leapOption_); }

@@ -11,6 +11,7 @@
 #include "chart/chart_record.hpp"
 #include "chart/chart_settings.hpp"
 #include "command.hpp"
+#include "workflow/city_list.hpp"
 
 namespace qimen::cli {
 
@@ -20,15 +21,19 @@ public:
     void attachMoment(CLI::App& app);
     // --name, --matter: the asker and the matter asked about.
     void attachTexts(CLI::App& app);
-    // --method, --ju, --place, --lon, --lat, --set: how and where the chart
-    // is laid.
+    // --method, --ju, --place, --set: how and where the chart is laid.
     void attachLayout(CLI::App& app);
-    // All of the above.
+    // --lon, --lat: coordinates instead of the place's (a chart only; a case
+    // keeps the coordinates of its place, as the window stores them).
+    void attachCoordinates(CLI::App& app);
+    // Moment, texts and layout (not the coordinates).
     void attachAll(CLI::App& app);
 
     // The request from the options (defaults for those not given: the hour
-    // chart of now, empty texts, 120° E 30° N). Throws CommandError with one
-    // line for a bad method, ju, date, or a text over its GBK byte limit.
+    // chart of now, empty texts, 未知地 at 120° E 30° N). Throws CommandError
+    // with one line for a bad method, ju, date format, a place not in the
+    // place table, or a text over its GBK byte limit. Whether the day exists
+    // is the chart's answer ("不存在这个日期").
     chart::ChartRequest request(const CommandContext& context) const;
 
     // The moment alone: the input date (astronomical year), lunarInput and
@@ -49,6 +54,11 @@ public:
     // The texts as given (UTF-8, checked against their GBK limits).
     std::string askerName() const;
     std::string matter() const;
+
+    // The place of --place (未知地 when not given), looked up in the place
+    // table of the data root.
+    workflow::PlaceChoice place() const;
+    bool placeGiven() const { return !place_.empty(); }
 
     // Applies the --set overrides to settings read from dat/set.ini; checked
     // when the request is built.
@@ -71,6 +81,8 @@ private:
     CLI::Option* leapOption_ = nullptr;
     CLI::Option* nameOption_ = nullptr;
     CLI::Option* matterOption_ = nullptr;
+    CLI::Option* lonOption_ = nullptr;
+    CLI::Option* latOption_ = nullptr;
 };
 
 // "key=value" naming a chart setting and a whole number → the change for one

@@ -85,6 +85,14 @@ calendar::CivilDateTime parseMoment(const std::string& text, const std::function
     return date;
 }
 
+calendar::CivilDateTime parseChartMoment(const std::string& text,
+                                         const std::function<calendar::CivilDateTime()>& now) {
+    if (text == "now") return now();
+    calendar::CivilDateTime date = parseFields(text, "date");
+    if (date.day > 31) throw CommandError("day " + std::to_string(date.day) + " in \"" + text + "\" is not 1..31");
+    return date;
+}
+
 calendar::CivilDateTime parseLunarMoment(const std::string& text) {
     // Whether the lunar day exists in its month (day 31 included) is the
     // lunar calendar's answer, with its own message.

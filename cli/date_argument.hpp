@@ -14,6 +14,11 @@ namespace qimen::cli {
 // −850..2100 or year 0, or a day, hour or minute out of range.
 calendar::CivilDateTime parseMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now);
 
+// Parses a moment of a chart's inputs like parseMoment, but leaves whether
+// the day exists in its month to the chart, which answers "不存在这个日期" as
+// the window does (days run 1..31 as in the window's day list).
+calendar::CivilDateTime parseChartMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now);
+
 // Parses a lunar moment "YYYY-MM-DD HH:MM" or "YYYY-MM-DD" (month 1..12,
 // day from 1), the year converted to astronomical numbering. Throws
 // CommandError like parseMoment; whether the day exists in that lunar month

@@ -31,6 +31,7 @@ public:
         inputs_.attachMoment(group);
         inputs_.attachLayout(group);
         group.add_flag("--json", json_, "print the guide, the verdict, its reasons and the palaces as JSON");
+        inputs_.attachCoordinates(group);
         group.add_flag("--gbk", gbk_, "write the exact GBK bytes with CR LF line ends");
         return &group;
     }

@@ -1,6 +1,7 @@
 // Pane: the output pane as the workflows see it. The window implements it
 // over its text editor, converting to and from the rich-text model; the
 // in-memory pane (memory_pane.hpp) serves the command-line tool and tests.
+// Loading and saving files go through pane_files.hpp over this interface.
 #pragma once
 
 #include <filesystem>
@@ -12,9 +13,18 @@
 
 namespace qimen::workflow {
 
+// The pane's own font (options 字体设置 / 默认): the font of plain text and
+// of rich text that names none.
+struct PaneFont {
+    std::string name = "宋体";
+    int points = 12;
+};
+
 class Pane {
 public:
     virtual ~Pane() = default;
+
+    virtual PaneFont font() const = 0;
 
     // Replaces the content with a freshly drawn chart (pane font size in
     // points for the chart's relative sizes); clears the modified flag.

@@ -81,7 +81,7 @@ TEST_F(ChartCommand, FailuresAreOneLineWithExitCodeOne) {
         std::vector<std::string> args;
         std::string message;
     };
-    for (const Case& c : {Case{{"--at", "2001-02-29 10:00"}, "does not exist"},
+    for (const Case& c : {Case{{"--at", "2001-02-29 10:00"}, "不存在这个日期"},
                           Case{{"--at", "2001-04-30 10:00", "--lunar", "--leap"}, "不存在这个日期,请重新输入！"},
                           Case{{"--at", "2002-04-01 10:00", "--lunar", "--leap"}, "此年没有闰4月,请重新确定月份！"},
                           Case{{"--at", "1899-06-01 10:00", "--set", "ju=1"}, "置闰法起局只能用于1900-2050年。"},

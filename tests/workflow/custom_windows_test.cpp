@@ -6,7 +6,7 @@
 #include "../files/temp_data_root.hpp"
 #include "custom_chart_support.hpp"
 #include "files/file_io.hpp"
-#include "scripted_prompter.hpp"
+#include "custom_scripted_prompter.hpp"
 #include "workflow/custom_chart_chooser.hpp"
 #include "workflow/custom_class_editor.hpp"
 

@@ -1,54 +1,62 @@
-// A prompter that records every message and question and answers the
-// questions from a script, for the window logic tests.
+// A Prompter for tests: records every call as one line ("message|text|
+// caption|icon", "ask|text|caption|icon|yes" or "…|no" for the default
+// button, "focus|Name") and answers questions from a queue; a question
+// nobody scripted fails the test and answers No.
 #pragma once
-
-#include <deque>
-#include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
-#include "workflow/custom_prompter.hpp"
+#include <deque>
+#include <string>
+#include <utility>
+#include <vector>
 
-namespace qimen::workflow::testing {
+#include "workflow/prompter.hpp"
 
-struct Exchange {
-    Prompt prompt;
-    bool question = false;
-    bool defaultNo = false;
+namespace qimen::testing {
 
-    friend bool operator==(const Exchange&, const Exchange&) = default;
-};
-
-inline void PrintTo(const Exchange& e, std::ostream* out) {
-    *out << (e.question ? (e.defaultNo ? "ask[No] " : "ask[Yes] ") : "message ") << '"' << e.prompt.text << "\" caption \""
-         << e.prompt.caption << "\" icon " << static_cast<int>(e.prompt.icon);
-}
-
-class ScriptedPrompter : public CustomPrompter {
+class ScriptedPrompter : public workflow::Prompter {
 public:
-    void message(const Prompt& prompt) override { seen.push_back({prompt, false, false}); }
-    bool ask(const Prompt& prompt, bool defaultNo) override {
-        seen.push_back({prompt, true, defaultNo});
-        if (answers.empty()) {
-            ADD_FAILURE() << "unexpected question: " << prompt.text;
-            return false;
-        }
-        bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+    // Queues the answers of the next questions, in order (true = Yes).
+    void answer(std::initializer_list<bool> answers) { answers_.insert(answers_.end(), answers); }
+
+    // The lines recorded since the last take().
+    std::vector<std::string> take() {
+        EXPECT_TRUE(answers_.empty()) << answers_.size() << " scripted answers were not asked for";
+        answers_.clear();
+        return std::exchange(log_, {});
     }
 
-    std::deque<bool> answers;  // Yes is true
-    std::vector<Exchange> seen;
+    void message(std::string_view text, std::string_view caption, workflow::Icon icon) override {
+        log_.push_back("message|" + std::string(text) + "|" + std::string(caption) + "|" + name(icon));
+    }
+    bool ask(std::string_view text, std::string_view caption, workflow::Icon icon, bool defaultYes) override {
+        log_.push_back("ask|" + std::string(text) + "|" + std::string(caption) + "|" + name(icon) + "|" +
+                       (defaultYes ? "yes" : "no"));
+        if (answers_.empty()) {
+            ADD_FAILURE() << "unscripted question: " << text;
+            return false;
+        }
+        bool yes = answers_.front();
+        answers_.pop_front();
+        return yes;
+    }
+    void focus(std::string_view controlName) override { log_.push_back("focus|" + std::string(controlName)); }
+
+private:
+    static std::string name(workflow::Icon icon) {
+        switch (icon) {
+            case workflow::Icon::None: return "none";
+            case workflow::Icon::Information: return "information";
+            case workflow::Icon::Warning: return "warning";
+            case workflow::Icon::Error: return "error";
+            case workflow::Icon::Question: return "question";
+        }
+        return "?";
+    }
+
+    std::vector<std::string> log_;
+    std::deque<bool> answers_;
 };
 
-inline Exchange plainMessage(std::string text) { return {{std::move(text), "", PromptIcon::None}, false, false}; }
-inline Exchange errorMessage(std::string text, std::string caption = "错误") {
-    return {{std::move(text), std::move(caption), PromptIcon::Error}, false, false};
-}
-inline Exchange warningQuestion(std::string text, bool defaultNo) {
-    return {{std::move(text), "注意", PromptIcon::Warning}, true, defaultNo};
-}
-
-}  // namespace qimen::workflow::testing
+}  // namespace qimen::testing

@@ -1,0 +1,43 @@
+// 查找事例: the case-search dialog as a form over the main window's filter.
+// It shows the last criteria (years as the user writes them), checks the
+// years, fills the filter, scans the store and asks whether to list what
+// it found.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cases/case_filter.hpp"
+#include "cases/case_store.hpp"
+#include "workflow/prompter.hpp"
+
+namespace qimen::workflow {
+
+struct CaseSearchForm {
+    std::string name;       // Edtname
+    bool nameExact = false; // ChkName
+    std::string className;  // CboFenLei
+    bool classExact = false;
+    std::string matter;     // LedtEvent
+    bool matterExact = false;
+    std::string yearFrom;   // LedtY1, as typed
+    std::string yearTo;     // LedtY2
+    std::vector<std::string> classes;  // CboFenLei items
+
+    // The form as the dialog opens over `filter` and the class list.
+    static CaseSearchForm show(const cases::CaseFilter& filter, std::vector<std::string> classes);
+
+    // 清除: asks first; on Yes empties the inputs (the filter changes only at
+    // the next search).
+    void clear(Prompter& prompter);
+
+    // 查找: fills `filter` and scans. Answers the case numbers to list when
+    // the user agreed to show them (the dialog closes with OK); nullopt when
+    // the dialog stays open (a year message, an empty store, nothing found,
+    // or No to the count question).
+    std::optional<std::vector<std::int32_t>> search(cases::CaseFilter& filter, cases::CaseStore& store,
+                                                    Prompter& prompter);
+};
+
+}  // namespace qimen::workflow

@@ -10,10 +10,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QValidator>
 
+#include "class_combo.hpp"
 #include "custom/custom_chart_file.hpp"
 #include "text/gbk.hpp"
 
@@ -219,11 +219,7 @@ void TFrmCustomPan::push() {
     for (std::size_t e = 0; e < edits_.size(); ++e)
         edits_[e]->setText(q(custom::aliasCells(form, custom::aliasGroups()[kGridCount + e].group)[0]));
     for (std::size_t k = 0; k < checks_.size(); ++k) checks_[k]->setChecked(form.*(custom::aliasChecks()[k].flag));
-
-    const QSignalBlocker blocker(CboClass);
-    CboClass->clear();
-    for (const std::string& name : editor_.classNames()) CboClass->addItem(q(name));
-    CboClass->setCurrentIndex(editor_.selectedIndex());
+    showClassNames(*CboClass, editor_.classNames(), editor_.selectedIndex());
 }
 
 void openTFrmCustomPan(QWidget* parent, workflow::Prompter& prompter, const std::filesystem::path& dataRoot) {

@@ -6,8 +6,9 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include "class_combo.hpp"
 
 namespace qimen::app {
 namespace {
@@ -68,10 +69,7 @@ void TFrmShowCustom::FormShow() {
     if (shown_) return;
     shown_ = true;
     chooser_.show(prompter_);
-    const QSignalBlocker blocker(CboClass);
-    CboClass->clear();
-    for (const std::string& name : chooser_.classNames()) CboClass->addItem(q(name));
-    CboClass->setCurrentIndex(chooser_.selectedIndex());
+    showClassNames(*CboClass, chooser_.classNames(), chooser_.selectedIndex());
 }
 
 void TFrmShowCustom::CboClassChange(int index) { chooser_.select(index); }

@@ -132,6 +132,10 @@ private slots:
         prompter_.take();
         grid(*pan, "GrdXing")->item(1, 2)->setText(q("病"));
         pan->findChild<QCheckBox*>("ChkShiDi")->setChecked(true);
+        auto* hourStem = pan->findChild<QLineEdit*>("LedtShiGan");
+        hourStem->clear();
+        for (const char* typed : {"时", "辰", "干"}) hourStem->insert(q(typed));  // the edits take four GBK bytes
+        QCOMPARE(hourStem->text(), q("时辰"));
         click(*pan, "BtoNew");
         QCOMPARE(prompter_.take(), QStringList{q("message|增加新类别成功!||none")});
         auto* classes = pan->findChild<QComboBox*>("CboClass");
@@ -141,6 +145,7 @@ private slots:
         QVERIFY(c);
         QCOMPARE(c->stars[2], std::string("病　"));  // one character completed with the full-width blank
         QVERIFY(c->hourStemOnEarth && !c->hourStemOnHeaven);
+        QCOMPARE(c->hourStem, std::string("时辰"));
         QCOMPARE(c->palaces[0], std::string("离９"));
     }
 

@@ -47,6 +47,10 @@ struct RangeCase {
     places::PlaceValueTexts texts;
     Log log;
 };
+void PrintTo(const RangeCase& c, std::ostream* out) {
+    *out << c.texts.longitudeDegrees << ":" << c.texts.longitudeMinutes << "*" << c.texts.latitudeDegrees << ":"
+         << c.texts.latitudeMinutes;
+}
 class PlaceDialogRange : public PlaceDialogFormTest, public ::testing::WithParamInterface<RangeCase> {};
 
 // Longitude is checked before latitude; text that is no number is out of range.

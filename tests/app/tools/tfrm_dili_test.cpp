@@ -7,14 +7,13 @@
 #include <QtTest>
 #include <fstream>
 
-#include "../../workflow/recording_prompter.hpp"
+#include "window_test_support.hpp"
 #include "text/gbk.hpp"
 #include "tfrm_dili.hpp"
 
 namespace qimen::app {
 
-using Log = std::vector<std::string>;
-using workflow::testing::RecordingPrompter;
+using namespace testing;
 
 class TFrmDiLiTest : public QObject {
     Q_OBJECT
@@ -41,9 +40,7 @@ class TFrmDiLiTest : public QObject {
     }
     template <typename T>
     T* control(const char* name) {
-        auto* found = dialog->findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return testing::control<T>(*dialog, name);
     }
     QLineEdit* edit(const char* name) { return control<QLineEdit>(name); }
     void setEdits(const char* jingDu, const char* jingFen, const char* weiDu, const char* weiFen) {
@@ -70,6 +67,7 @@ private slots:
         QCOMPARE(control<QComboBox>("CboSheng")->currentText(), QStringLiteral("福建省"));
         QCOMPARE(cities(), (QStringList{"福州", "无值"}));
         QCOMPARE(edits(), (QStringList{"119", "18", "26", "5"}));
+        dialog->grab().save(QStringLiteral(QIMEN_TEST_OUTPUT_DIR "/places-dialog.png"));  // for a look
         control<QComboBox>("CboShi")->setCurrentIndex(1);
         emit control<QComboBox>("CboShi")->activated(1);
         QCOMPARE(edits(), (QStringList{"120", "0", "30", "0"}));

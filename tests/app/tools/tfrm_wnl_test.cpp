@@ -5,14 +5,13 @@
 #include <QImage>
 #include <QtTest>
 
-#include "../../workflow/recording_prompter.hpp"
+#include "window_test_support.hpp"
 #include "calendar_screenshot.hpp"
 #include "tfrm_wnl.hpp"
 
 namespace qimen::app {
 
-using Log = std::vector<std::string>;
-using workflow::testing::RecordingPrompter;
+using namespace testing;
 
 class TFrmWnlTest : public QObject {
     Q_OBJECT
@@ -30,9 +29,7 @@ class TFrmWnlTest : public QObject {
     }
     template <typename T>
     T* control(const char* name) {
-        auto* found = window->findChild<T*>(QString::fromLatin1(name));
-        if (!found) qFatal("no control %s", name);
-        return found;
+        return testing::control<T>(*window, name);
     }
     QString text(const char* name) { return control<QPlainTextEdit>(name)->toPlainText(); }
     QString label(const char* name) { return control<QLabel>(name)->text(); }

@@ -140,13 +140,18 @@ void SearchEngine::reloadSettings() {
     if (readSettings_) settings_ = readSettings_();
 }
 
-Expected<void> SearchEngine::search(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end,
-                                    const SearchConditions& conditions, const ProgressCallback& progress) {
+Expected<void> checkSearchRange(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end) {
     if (!inSearchRange(start)) return fail(std::string(kStartRangeError));
     if (!inSearchRange(end)) return fail(std::string(kEndRangeError));
+    if (calendar::julianDay(end) < calendar::julianDay(start)) return fail(std::string(kOrderError));
+    return ok();
+}
+
+Expected<void> SearchEngine::search(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end,
+                                    const SearchConditions& conditions, const ProgressCallback& progress) {
+    if (auto checked = checkSearchRange(start, end); !checked) return checked;
     double jdStart = calendar::julianDay(start);
     double jdEnd = calendar::julianDay(end);
-    if (jdEnd < jdStart) return fail(std::string(kOrderError));
     try {
         scan(jdStart, jdEnd, conditions, progress);
     } catch (const std::exception& error) {

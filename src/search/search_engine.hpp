@@ -94,6 +94,12 @@ private:
     std::string closingMessage_;
 };
 
+// The refusals of a search, in its order: a start or end that is not a
+// valid date and time (hour 0..23, minute 0..59) of 1900..2050, then an end
+// before the start. A window checks with it before it starts a scan off its
+// event loop, so that a refused range leaves the shown results alone.
+Expected<void> checkSearchRange(const calendar::CivilDateTime& start, const calendar::CivilDateTime& end);
+
 // A moment as a result line "F:YYYY-MM-DD HH:MM".
 std::string resultLine(int number, const calendar::CivilDateTime& moment);
 

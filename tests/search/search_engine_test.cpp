@@ -34,6 +34,7 @@ TEST_P(SearchRefuses, WithItsMessageAndKeepsThePreviousResults) {
     auto before = engine.results();
     EXPECT_EQ(engine.search(GetParam().start, GetParam().end, SearchConditions{}).message(), GetParam().message);
     EXPECT_EQ(engine.results(), before);
+    EXPECT_EQ(qimen::search::checkSearchRange(GetParam().start, GetParam().end).message(), GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(

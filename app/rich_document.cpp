@@ -95,18 +95,17 @@ cases::RichText documentRichText(const QTextDocument& document) {
     QTextBlock first = document.begin();
     if (first.isValid()) rich.firstLineIndent = static_cast<int>(std::lround(first.blockFormat().textIndent() / kPixelsPerTwip));
     for (QTextBlock block = first; block.isValid(); block = block.next()) {
-        cases::TextStyle lastStyle = styleOf(block.charFormat(), font);
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             QTextFragment fragment = it.fragment();
             if (!fragment.isValid()) continue;
             std::string bytes = fragment.text().toStdString();
-            lastStyle = styleOf(fragment.charFormat(), font);
-            appendRun(rich, rich.text.size(), bytes.size(), lastStyle);
+            appendRun(rich, rich.text.size(), bytes.size(), styleOf(fragment.charFormat(), font));
             rich.text += bytes;
         }
-        if (block.next().isValid()) {
-            // The line break takes the style of the line's end so runs stay whole.
-            appendRun(rich, rich.text.size(), 2, lastStyle);
+        if (QTextBlock next = block.next(); next.isValid()) {
+            // A block's character format is that of the paragraph break
+            // before it: the line break between the two keeps its own style.
+            appendRun(rich, rich.text.size(), 2, styleOf(next.charFormat(), font));
             rich.text += "\r\n";
         }
     }

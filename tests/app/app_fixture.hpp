@@ -4,6 +4,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>

@@ -21,6 +21,7 @@
 #include <array>
 
 #include "case_list_model.hpp"
+#include "classify_dialog.hpp"
 #include "pane_actions.hpp"
 #include "search/travel_formula.hpp"
 #include "up_down.hpp"
@@ -74,6 +75,10 @@ TFrmMain::TFrmMain(std::filesystem::path dataRoot, QWidget* parent)
     const int widths[] = {60, 85, 60, 80, 3};
     for (int c = 0; c < workflow::kCaseColumnCount; ++c) ListView1->setColumnWidth(c, widths[c]);
     connectControls();
+    attachClassifyDialog([this](workflow::ClassificationForm& form) {
+        TFrmFenLei dialog(form, prompter_.hook(), this);
+        return dialog.exec() == QDialog::Accepted;
+    });
 }
 
 TFrmMain::~TFrmMain() { ListView1->setModel(nullptr); }

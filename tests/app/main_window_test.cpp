@@ -13,6 +13,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QTreeView>
 
 #include "app_fixture.hpp"
 #include "files/window_settings.hpp"
@@ -192,6 +193,33 @@ private slots:
         QCOMPARE(stored->width, 900L);  // a maximized window keeps the normal bounds
         auto window = openWindow(root.path(), recorder);
         QVERIFY(window->windowState() & Qt::WindowMaximized);
+        QVERIFY2(recorder.log.isEmpty(), qPrintable(recorder.log.join('\n')));
+    }
+
+    void aSavedCaseIsListedAndViewingItTurnsTheSaveButtonToRewrite() {
+        DataRoot root;
+        PromptRecorder recorder;
+        auto window = openWindow(root.path(), recorder);
+        window->attachClassifyDialog([](workflow::ClassificationForm& form) {
+            form.className = "测试";
+            form.notes = "备注:无";
+            return true;
+        });
+        setMoment(*window, "2008", 8, 8, 20);
+        window->Edtname->setText(QString::fromUtf8("张三"));
+        QTest::mouseClick(window->Btnpai, Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget*>("SbtoSave"), Qt::LeftButton);
+        QAbstractItemModel* list = window->ListView1->model();
+        QCOMPARE(list->rowCount(), 1);
+        QCOMPARE(list->index(0, 0).data().toString(), QString::fromUtf8("张三"));
+        QCOMPARE(list->index(0, 2).data().toString(), QString::fromUtf8("测试"));
+
+        window->BtoNewClick();
+        QVERIFY(window->RedtQiMen->toPlainText().isEmpty());
+        window->ListView1->setCurrentIndex(list->index(0, 0));
+        window->pmenu_r_paiClick();
+        QCOMPARE(window->findChild<QAbstractButton*>("SbtoSave")->text(), QString::fromUtf8("存旧"));
+        QVERIFY(window->RedtQiMen->toPlainText().contains(QString::fromUtf8("张三")));
         QVERIFY2(recorder.log.isEmpty(), qPrintable(recorder.log.join('\n')));
     }
 

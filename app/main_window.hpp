@@ -75,6 +75,10 @@ public:
     void attachCustomChart(std::function<void(const chart::ChartRequest&)> show, std::function<void()> close);
 
     workflow::Consultation& consultation() { return *consultation_; }
+    // Runs one consultation operation between copying the controls into its
+    // inputs and showing the inputs, the case list and the save button
+    // again; later windows run their consultation calls through it.
+    void run(const std::function<void()>& operation);
     QtPrompter& prompter() { return prompter_; }
     TextPane& pane() { return *pane_; }
     const std::filesystem::path& dataRoot() const { return dataRoot_; }
@@ -115,8 +119,6 @@ private:
     void showInputs();
     void showCities();
     void showCaseState();
-    // Runs one consultation operation between readInputs and showInputs.
-    void run(const std::function<void()>& operation);
 
     void applyWindowSettings(const files::WindowSettings& settings);
     files::WindowSettings currentWindowSettings() const;

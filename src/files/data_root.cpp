@@ -31,8 +31,21 @@ std::filesystem::path datDirectory(const std::filesystem::path& root) { return r
 
 std::filesystem::path commentaryDirectory(const std::filesystem::path& root) { return root / "qimen_f"; }
 
+std::filesystem::path installedDefaultsDirectory() {
+    std::error_code error;
+    auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    return executable.parent_path().parent_path() / "share" / "qimen" / "dat";
+}
+
 std::filesystem::path shippedDefaultsDirectory() {
     if (auto custom = environment("QIMEN_SHIPPED_DAT"); !custom.empty()) return custom;
+    // An installed program finds its defaults beside itself; a program run
+    // from its build tree finds none there and takes the source tree's.
+    std::error_code error;
+    if (auto installed = installedDefaultsDirectory();
+        !installed.empty() && std::filesystem::is_directory(installed, error))
+        return installed;
     return QIMEN_SHIPPED_DAT_DIR;
 }
 

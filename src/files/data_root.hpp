@@ -22,8 +22,12 @@ std::filesystem::path datDirectory(const std::filesystem::path& root);
 std::filesystem::path commentaryDirectory(const std::filesystem::path& root);
 
 // The folder of the shipped default files (dili.ini …): $QIMEN_SHIPPED_DAT when
-// set, else the data/dat folder of the build's source tree.
+// set; else, for an installed program, share/qimen/dat beside the folder of
+// the running executable (<prefix>/bin/../share/qimen/dat) when it exists;
+// else the data/dat folder of the build's source tree.
 std::filesystem::path shippedDefaultsDirectory();
+// <prefix>/share/qimen/dat of the running executable ("" when unknown).
+std::filesystem::path installedDefaultsDirectory();
 
 // Creates root, dat/ and qimen_f/ when missing and copies every regular file
 // of `defaults` that dat/ lacks; answers the names of the files copied in.

@@ -64,7 +64,10 @@ void Consultation::selectProvince(int item) {
 }
 
 void Consultation::setNow() {
-    calendar::CivilDateTime now = services_.now ? services_.now() : calendar::CivilDateTime{2000, 1, 1, 0, 0};
+    setMoment(services_.now ? services_.now() : calendar::CivilDateTime{2000, 1, 1, 0, 0});
+}
+
+void Consultation::setMoment(const calendar::CivilDateTime& now) {
     int year = std::min<int>(now.year, 2100);
     inputs_.lunar = false;
     inputs_.leapMonth = false;

@@ -93,6 +93,8 @@ public:
     // SbtoNow: 公历, no leap month, the date and time of now (year capped at
     // 2100).
     void setNow();
+    // The moment inputs set to `moment` as a Gregorian date.
+    void setMoment(const calendar::CivilDateTime& moment);
 
     // 排盘 (Btnpai). Answers true when a chart was drawn.
     bool chart();

@@ -1,0 +1,45 @@
+// The case list ListView1 as a model over the consultation's rows: five
+// columns (求测人, 日期, 类别, 占问事宜, ID), refreshed after every operation
+// that may change them.
+#pragma once
+
+#include <QAbstractTableModel>
+
+#include "workflow/case_rows.hpp"
+
+namespace qimen::app {
+
+class CaseListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit CaseListModel(const workflow::CaseRows& rows, QObject* parent = nullptr)
+        : QAbstractTableModel(parent), rows_(rows) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(rows_.rows().size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : workflow::kCaseColumnCount;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+        return QString::fromStdString(rows_.rows()[static_cast<std::size_t>(index.row())].columns[static_cast<std::size_t>(index.column())]);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const char* const titles[] = {"求测人", "日期", "类别", "占问事宜", "ID"};
+        if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= workflow::kCaseColumnCount)
+            return {};
+        return QString::fromUtf8(titles[section]);
+    }
+    // The case number of a row, as its ID column reads.
+    std::int32_t caseNumber(int row) const { return rows_.rows()[static_cast<std::size_t>(row)].number; }
+    void refresh() {
+        beginResetModel();
+        endResetModel();
+    }
+
+private:
+    const workflow::CaseRows& rows_;
+};
+
+}  // namespace qimen::app

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextCursor>
+#include <optional>
 
 #include "chart/chart_record.hpp"
 #include "text/gbk.hpp"

@@ -34,16 +34,6 @@
 namespace qimen::app {
 namespace {
 
-calendar::CivilDateTime localNow() {
-    const QDateTime now = QDateTime::currentDateTime();
-    calendar::CivilDateTime moment;
-    moment.year = static_cast<std::int16_t>(now.date().year());
-    moment.month = static_cast<std::int16_t>(now.date().month());
-    moment.day = static_cast<std::int16_t>(now.date().day());
-    moment.hour = static_cast<std::int16_t>(now.time().hour());
-    moment.minute = static_cast<std::int16_t>(now.time().minute());
-    return moment;
-}
 
 void selectItem(QComboBox* box, int item) {
     box->setCurrentIndex(item >= 0 && item < box->count() ? item : -1);

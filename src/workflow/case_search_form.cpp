@@ -58,7 +58,8 @@ void CaseSearchForm::clear(Prompter& prompter) {
 }
 
 std::optional<std::vector<std::int32_t>> CaseSearchForm::search(cases::CaseFilter& filter, cases::CaseStore& store,
-                                                                Prompter& prompter) {
+                                                                Prompter& prompter,
+                                                                const std::function<void(bool)>& scanning) {
     if (yearFrom.empty() && yearTo.empty()) {
         filter.yearRange = false;
     } else {
@@ -84,7 +85,9 @@ std::optional<std::vector<std::int32_t>> CaseSearchForm::search(cases::CaseFilte
         prompter.message("没有记录，无从查找。", "", Icon::None);
         return std::nullopt;
     }
+    if (scanning) scanning(true);
     auto found = store.filteredScan(filter);
+    if (scanning) scanning(false);
     if (!found) {
         prompter.message(found.message(), "错误", Icon::Error);
         return std::nullopt;

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,9 +37,12 @@ struct CaseSearchForm {
     // 查找: fills `filter` and scans. Answers the case numbers to list when
     // the user agreed to show them (the dialog closes with OK); nullopt when
     // the dialog stays open (a year message, an empty store, nothing found,
-    // or No to the count question).
+    // or No to the count question). `scanning` (when given) is told true
+    // just before the store is scanned and false as soon as the scan ends,
+    // before any box about its result: the dialog's busy indicator.
     std::optional<std::vector<std::int32_t>> search(cases::CaseFilter& filter, cases::CaseStore& store,
-                                                    Prompter& prompter);
+                                                    Prompter& prompter,
+                                                    const std::function<void(bool)>& scanning = {});
 };
 
 }  // namespace qimen::workflow

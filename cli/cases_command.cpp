@@ -36,6 +36,11 @@ cases::CaseStore openStore() {
     return store;
 }
 
+// Names the folder where a clear or import kept the store it replaced.
+void printBackup(CommandContext& context, const cases::CaseStore& store) {
+    if (!store.lastBackup().empty()) context.out << "原有记录已备份到" << store.lastBackup().string() << "\n";
+}
+
 json caseJson(std::int32_t n, const cases::CaseRecord& r, const std::filesystem::path& commentary) {
     json j{{"id", n},
            {"askerName", r.askerName},
@@ -377,7 +382,8 @@ class CasesImportCommand : public Command {
 public:
     std::string group() const override { return "cases"; }
     CLI::App* attach(CLI::App& group) override {
-        auto* sub = group.add_subcommand("import", "replace the store with an exported one (its qimen0.dat)");
+        auto* sub = group.add_subcommand(
+            "import", "replace the store with an exported one (its qimen0.dat); the old store is kept under dat/backup");
         sub->add_option("file", file_, "the qimen0.dat of the exported store")->required();
         return sub;
     }
@@ -385,6 +391,7 @@ public:
         auto store = openStore();
         succeedOrError(store.importFrom(file_));
         context.out << "成功导入\n";
+        printBackup(context, store);
         return 0;
     }
 
@@ -397,15 +404,16 @@ public:
     std::string group() const override { return "cases"; }
     CLI::App* attach(CLI::App& group) override {
         auto* sub = group.add_subcommand("clear", "delete every case and commentary file");
-        sub->add_flag("--yes", yes_, "confirm: this cannot be undone");
+        sub->add_flag("--yes", yes_, "confirm (the old store is kept under dat/backup first)");
         return sub;
     }
     int run(CommandContext& context) override {
         if (!yes_) throw CommandError("这将清除所有历史记录; add --yes to confirm");
         auto store = openStore();
         succeedOrError(store.clear());
-        succeedOrError(store.open());
         context.out << "清除完成\n";
+        printBackup(context, store);
+        succeedOrError(store.open());
         return 0;
     }
 

@@ -39,6 +39,8 @@ struct CaseStoreOptions {
     std::chrono::milliseconds lockWait{10000};
     // Sees every write step (tests cut operations with it).
     files::WriteObserver* observer = nullptr;
+    // "Now" for naming backup folders; empty means the system clock.
+    std::function<std::chrono::system_clock::time_point()> clock;
 };
 
 class CaseStore {
@@ -94,11 +96,28 @@ public:
     // The source is checked first: a header of this program's kind with
     // plausible counts, every data file present and long enough for its
     // slots. A source that fails is refused before anything here is touched.
+    // The store it replaces is first kept as a backup (see clear()).
     Expected<void> importFrom(const std::filesystem::path& headerFile);
 
     // Deletes every data file and every commentary file (the folder stays);
     // the next open() makes a new empty store.
+    //
+    // Before anything is removed, the data files (and a pending redo file) are
+    // copied into a new folder backupRoot()/YYYYMMDD-HHMMSS (local time; a
+    // second backup within the same second gets "-2", "-3" …) and the
+    // commentary files into its qimen_f/, every copy read back and compared;
+    // the folder has the layout of an export, so importing its qimen0.dat
+    // brings the store back. When the backup cannot be made whole, its
+    // remains are removed and the operation fails with the reason, having
+    // changed nothing. With no store files at all no folder is made.
     Expected<void> clear();
+
+    // dat/backup: where clear() and importFrom() keep the store they replace,
+    // one dated folder per backup (to be named to the user before asking).
+    std::filesystem::path backupRoot() const;
+    // The folder the last clear() or importFrom() kept the old store in; empty
+    // when it made none.
+    const std::filesystem::path& lastBackup() const { return lastBackup_; }
 
     // dat/qimen<k>.dat
     std::filesystem::path dataFilePath(std::int32_t fileIndex) const;
@@ -119,11 +138,15 @@ private:
     void finishInterruptedUpdate();
     std::int32_t appendNewSlot(StoreHeader header, CaseRecordImage image);
     std::optional<std::int32_t> lowestDeletedSlot(const StoreHeader& header) const;
+    // Keeps the whole store as a new folder under backupRoot() (under the
+    // lock, before a clear or import replaces it); sets lastBackup_.
+    void backUp();
 
     std::filesystem::path root_;
     std::filesystem::path dat_;
     CaseStoreOptions options_;
     std::string warning_;
+    std::filesystem::path lastBackup_;
 };
 
 }  // namespace qimen::cases

@@ -1,4 +1,5 @@
-// Whole-store operations of the case store: export, import and clear.
+// Whole-store operations of the case store: export, import and clear (the
+// last two keep a backup first, case_store_backup.cpp).
 #include <algorithm>
 #include <regex>
 
@@ -10,13 +11,12 @@
 namespace qimen::cases {
 
 using files::File;
+using layout::commentaryFiles;
+using layout::dataFilesIn;
 using layout::StoreError;
 namespace fs = std::filesystem;
 
-namespace {
-
-// Regular *.rtf files directly in `folder` (links and sub-folders are left out).
-std::vector<fs::path> commentaryFiles(const fs::path& folder) {
+std::vector<fs::path> layout::commentaryFiles(const fs::path& folder) {
     std::vector<fs::path> found;
     std::error_code error;
     if (!fs::is_directory(fs::symlink_status(folder, error))) return found;
@@ -27,8 +27,7 @@ std::vector<fs::path> commentaryFiles(const fs::path& folder) {
     return found;
 }
 
-// Data files "qimen<k>.dat" present in `folder`, by k.
-std::vector<std::pair<std::int32_t, fs::path>> dataFilesIn(const fs::path& folder) {
+std::vector<std::pair<std::int32_t, fs::path>> layout::dataFilesIn(const fs::path& folder) {
     static const std::regex name("qimen(0|[1-9][0-9]{0,4})\\.dat");
     std::vector<std::pair<std::int32_t, fs::path>> found;
     std::error_code error;
@@ -40,6 +39,8 @@ std::vector<std::pair<std::int32_t, fs::path>> dataFilesIn(const fs::path& folde
     std::sort(found.begin(), found.end());
     return found;
 }
+
+namespace {
 
 std::uint64_t requiredSize(const StoreHeader& header, std::int32_t k) {
     std::int64_t slots = std::clamp<std::int64_t>(std::int64_t(header.slotCount) - std::int64_t(k) * kSlotsPerFile, 0,
@@ -81,6 +82,7 @@ Expected<void> CaseStore::exportTo(const fs::path& directory) {
 }
 
 Expected<void> CaseStore::importFrom(const fs::path& headerFile) {
+    lastBackup_.clear();
     return locked([&] {
         // 1. Check the source completely before touching anything here.
         if (headerFile.filename() != layout::dataFileName(0))
@@ -111,7 +113,9 @@ Expected<void> CaseStore::importFrom(const fs::path& headerFile) {
                                  " slots the header counts in it");
         }
 
-        // 2. Stage the data files beside ours, then replace the store.
+        // 2. Keep the store being replaced, then stage the data files beside
+        // ours and replace the store.
+        backUp();
         std::vector<std::pair<fs::path, fs::path>> staged;
         try {
             for (std::int32_t k = 0; k < header.fileCount; ++k) {
@@ -149,7 +153,9 @@ Expected<void> CaseStore::importFrom(const fs::path& headerFile) {
 }
 
 Expected<void> CaseStore::clear() {
+    lastBackup_.clear();
     return locked([&] {
+        backUp();
         // The header file first: from then on the store reads as absent and the
         // next open() makes a new one, whatever is left of the rest.
         std::vector<std::pair<std::int32_t, fs::path>> dataFiles = dataFilesIn(dat_);

@@ -4,9 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "cases/case_record.hpp"
 
@@ -24,6 +27,13 @@ inline constexpr const char* kRedoFile = "qimen.redo";
 
 // "qimen<k>.dat"
 inline std::string dataFileName(std::int32_t k) { return std::string(kPrefix) + std::to_string(k) + ".dat"; }
+
+// Regular *.rtf files directly in `folder`, sorted (links and sub-folders are
+// left out).
+std::vector<std::filesystem::path> commentaryFiles(const std::filesystem::path& folder);
+
+// Data files "qimen<k>.dat" present in `folder`, by k.
+std::vector<std::pair<std::int32_t, std::filesystem::path>> dataFilesIn(const std::filesystem::path& folder);
 
 // The redo file: "QMREDO01", the slot number (int32), the new slot image and
 // a 64-bit FNV-1a checksum of everything before it. A file that is short or

@@ -118,6 +118,7 @@ TEST_P(BadImportTest, IsRefusedBeforeAnythingIsCleared) {
     EXPECT_NE(imported.message().find(GetParam().reason), std::string::npos) << imported.message();
     EXPECT_EQ(fileBytes(store.dataFilePath(0)), before);
     EXPECT_TRUE(fs::exists(store.commentaryPath(0)));
+    EXPECT_FALSE(fs::exists(store.backupRoot()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, BadImportTest,

@@ -92,7 +92,13 @@ TEST_F(CasesCli, ExportImportClearRoundTrip) {
     qimen::testing::TempDataRoot backup;
     ASSERT_EQ(run({"cases", "export", backup.path().string()}).code, 0);
     EXPECT_EQ(run({"cases", "clear"}).code, 1);  // needs --yes
-    ASSERT_EQ(run({"cases", "clear", "--yes"}).code, 0);
+    auto store = std::filesystem::path(root.dat() / "qimen0.dat");
+    auto before = qimen::testing::fileBytes(store);
+    auto cleared = run({"cases", "clear", "--yes"});
+    ASSERT_EQ(cleared.code, 0) << cleared.err;
+    auto kept = std::filesystem::directory_iterator(root.dat() / "backup")->path();
+    EXPECT_NE(cleared.out.find("原有记录已备份到" + kept.string()), std::string::npos) << cleared.out;
+    EXPECT_EQ(qimen::testing::fileBytes(kept / "qimen0.dat"), before);
     EXPECT_EQ(run({"cases", "list", "--all"}).code, 1);
     auto imported = run({"cases", "import", (backup.path() / "qimen0.dat").string()});
     ASSERT_EQ(imported.code, 0) << imported.err;

@@ -23,12 +23,18 @@
 #include "case_list_model.hpp"
 #include "classify_dialog.hpp"
 #include "pane_actions.hpp"
+#include <QFileDialog>
+
+#include "casedlg/tfrm_class_edit.hpp"
+#include "casedlg/tfrm_info.hpp"
+#include "casedlg/tfrm_search.hpp"
 #include "custom/custom_pan_window.hpp"
 #include "custom/show_custom_window.hpp"
 #include "searchwin/search_tab.hpp"
 #include "tools/tfrm_dili.hpp"
 #include "tools/tfrm_wnl.hpp"
 #include "up_down.hpp"
+#include "workflow/history.hpp"
 #include "workflow/input_lists.hpp"
 
 namespace qimen::app {
@@ -79,6 +85,50 @@ TFrmMain::TFrmMain(std::filesystem::path dataRoot, QWidget* parent)
     customChart_ = std::make_unique<CustomChartWindow>(this, prompter_, dataRoot_);
     attachCustomChart([this](const chart::ChartRequest& request) { customChart_->show(request); },
                       [this] { customChart_->close(); });
+    attachCaseWindows();
+}
+
+void TFrmMain::attachCaseWindows() {
+    attachWindow("pmenu_r_edit", [this] {
+        run([this] {
+            consultation_->editCase(selectedCase(), [this](workflow::CaseEditForm& form) {
+                return runTFrmInfo(this, form, prompter_);
+            });
+        });
+    });
+    attachWindow("pmenu_r_class", [this] { runTFrmClassEdit(this, dataRoot_, prompter_); });
+    attachWindow("pmenu_r_find", [this] {
+        run([this] {
+            if (auto found = runTFrmSearch(this, consultation_->caseFilter(), dataRoot_, prompter_))
+                consultation_->listCases(*found);
+        });
+    });
+    attachWindow("mnuF_import", [this] {
+        auto chooseFile = [this]() -> std::optional<std::filesystem::path> {
+            QString file = QFileDialog::getOpenFileName(this, QString::fromUtf8("导入历史记录"), QString(),
+                                                        QStringLiteral("qimen0.dat (qimen0.dat);;*.dat (*.dat)"));
+            if (file.isEmpty()) return std::nullopt;
+            return std::filesystem::path(file.toStdString());
+        };
+        if (workflow::importHistory(consultation_->store(), prompter_, chooseFile)) storeReplaced();
+    });
+    attachWindow("mnuF_export", [this] {
+        QString folder = QFileDialog::getExistingDirectory(this, QString::fromUtf8("导出历史记录"));
+        if (!folder.isEmpty()) workflow::exportHistory(consultation_->store(), prompter_, folder.toStdString());
+    });
+    attachWindow("mnuF_clear", [this] {
+        if (workflow::clearHistory(consultation_->store(), prompter_)) storeReplaced();
+    });
+}
+
+void TFrmMain::storeReplaced() {
+    // The viewed case is gone with the old store (kept in its backup), so its
+    // pending edits are not offered for saving.
+    pane_->setModified(false);
+    run([this] {
+        consultation_->newCase();
+        consultation_->listAll();
+    });
 }
 
 TFrmMain::~TFrmMain() { ListView1->setModel(nullptr); }

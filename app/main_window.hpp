@@ -45,12 +45,6 @@ class UpDown;
 
 // The objectNames of the items whose windows come later.
 inline constexpr const char* kLaterWindows[] = {
-    "pmenu_r_edit",    // 编辑事例: the case dialog
-    "pmenu_r_class",   // 编辑类别: the class editor
-    "pmenu_r_find",    // 查找事例: the case search dialog
-    "mnuF_import",     // 导入历史记录
-    "mnuF_export",     // 导出历史记录
-    "mnuF_clear",      // 清除历史记录
 };
 
 class TFrmMain : public QMainWindow {
@@ -113,6 +107,10 @@ private:
     void showInputs();
     void showCities();
     void showCaseState();
+
+    void attachCaseWindows();
+    // After a clear or an import replaced the store: state New, the list again.
+    void storeReplaced();
 
     void applyWindowSettings(const files::WindowSettings& settings);
     files::WindowSettings currentWindowSettings() const;

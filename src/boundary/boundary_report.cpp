@@ -20,20 +20,6 @@ namespace {
 
 constexpr double kMinutesPerDay = 1440.0;
 
-std::string dateText(const CivilDateTime& t) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d", calendar::userFromAstronomicalYear(t.year), t.month, t.day);
-    return buffer;
-}
-
-std::string timeText(const CivilDateTime& t) {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d:%02d", t.hour, t.minute);
-    return buffer;
-}
-
-std::string momentText(const CivilDateTime& t) { return dateText(t) + " " + timeText(t); }
-
 std::string durationText(int minutes) {
     return minutes % 60 == 0 ? std::to_string(minutes / 60) + "小时" : std::to_string(minutes) + "分钟";
 }

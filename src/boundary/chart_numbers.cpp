@@ -2,6 +2,8 @@
 // steps, and compared.
 #include "boundary/chart_numbers.hpp"
 
+#include <cstdio>
+
 #include "calendar/day_arithmetic.hpp"
 #include "calendar/lunar_text.hpp"
 #include "chart/display_layouts.hpp"
@@ -20,18 +22,6 @@ namespace {
 bool hasJu(ChartMethod m) {
     return m == ChartMethod::Hour || m == ChartMethod::GivenJuHour || m == ChartMethod::Month ||
            m == ChartMethod::Year || m == ChartMethod::YinPlate;
-}
-
-std::string dunJuText(const ChartNumbers& n) {
-    if (!n.hasDun) return "";
-    std::string text = n.yangDun ? "阳遁" : "阴遁";
-    if (n.ju != 0) text += std::string(chart::numeralText(n.ju)) + "局";
-    return text;
-}
-
-std::string lunarText(const calendar::LunarDate& lunar, bool withYear) {
-    std::string text = withYear ? std::to_string(calendar::userFromAstronomicalYear(lunar.date.year)) + "年" : "";
-    return text + calendar::lunarMonthName(lunar.date.month, lunar.leap) + calendar::lunarDayName(lunar.date.day);
 }
 
 }  // namespace
@@ -103,6 +93,32 @@ bool sameChart(const ChartNumbers& a, const ChartNumbers& b) {
     x.clockDate = b.clockDate;
     x.computeDate = b.computeDate;
     return x == b;
+}
+
+std::string dateText(const calendar::CivilDateTime& t) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%d-%02d-%02d", calendar::userFromAstronomicalYear(t.year), t.month, t.day);
+    return buffer;
+}
+
+std::string timeText(const calendar::CivilDateTime& t) {
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%02d:%02d", t.hour, t.minute);
+    return buffer;
+}
+
+std::string momentText(const calendar::CivilDateTime& t) { return dateText(t) + " " + timeText(t); }
+
+std::string dunJuText(const ChartNumbers& n) {
+    if (!n.hasDun) return "";
+    std::string text = n.yangDun ? "阳遁" : "阴遁";
+    if (n.ju != 0) text += std::string(chart::numeralText(n.ju)) + "局";
+    return text;
+}
+
+std::string lunarText(const calendar::LunarDate& lunar, bool withYear) {
+    std::string text = withYear ? std::to_string(calendar::userFromAstronomicalYear(lunar.date.year)) + "年" : "";
+    return text + calendar::lunarMonthName(lunar.date.month, lunar.leap) + calendar::lunarDayName(lunar.date.day);
 }
 
 std::string describeChanges(const ChartNumbers& from, const ChartNumbers& to) {

@@ -53,4 +53,13 @@ std::string describeChanges(const ChartNumbers& from, const ChartNumbers& to);
 // The chart-relevant numbers agree (all but the two moments).
 bool sameChart(const ChartNumbers& a, const ChartNumbers& b);
 
+// Texts of the numbers: "2024-02-04", "16:27", "2024-02-04 16:27" (the
+// user's year); "阳遁八局" ("阳遁" for a dun without ju, "" for none); the
+// lunar day "十二月廿五", with the year first "2023年十二月廿五".
+std::string dateText(const calendar::CivilDateTime& t);
+std::string timeText(const calendar::CivilDateTime& t);
+std::string momentText(const calendar::CivilDateTime& t);
+std::string dunJuText(const ChartNumbers& numbers);
+std::string lunarText(const calendar::LunarDate& lunar, bool withYear);
+
 }  // namespace qimen::boundary

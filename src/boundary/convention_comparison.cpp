@@ -50,6 +50,13 @@ std::size_t columnsOf(std::string_view text) {
     return columns;
 }
 
+std::size_t codePointsOf(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
+    return count;
+}
+
 // The text of a line's cells: the pieces between its vertical bars.
 std::vector<std::string> cellsOfLine(const std::string& line) {
     std::vector<std::string> cells;
@@ -224,7 +231,11 @@ std::string sideBySideText(const ConventionComparison& comparison) {
         if (!r.empty()) line += std::string(width - columnsOf(l), ' ') + std::string(kGap) + r;
         text += line + "\n";
     }
-    if (comparison.identical()) return text + kIdenticalMessage + "\n";
+    return text + differencesText(comparison) + "\n";
+}
+
+std::string differencesText(const ConventionComparison& comparison) {
+    if (comparison.identical()) return kIdenticalMessage;
     std::string differences;
     for (std::size_t c = 0; c < 9; ++c) {
         if (!comparison.cellDiffers[c]) continue;
@@ -236,7 +247,49 @@ std::string sideBySideText(const ConventionComparison& comparison) {
         if (!differences.empty()) differences += "、";
         differences += name;
     }
-    return text + "不同：" + differences + "\n";
+    return "不同：" + differences;
+}
+
+render::StyledText sideStyledText(const ConventionComparison& comparison, int side) {
+    const ConventionSide& s = comparison.sides[side == 0 ? 0 : 1];
+    render::StyledText styled;
+    std::size_t chars = 0;  // code points of styled.text so far
+    auto append = [&](const std::string& line) {
+        styled.text += line + "\r\n";
+        chars += codePointsOf(line) + 2;
+    };
+    auto mark = [&](std::size_t start, std::size_t length, std::size_t charStart, bool red) {
+        render::StyledRange range;
+        range.start = start;
+        range.length = length;
+        range.charStart = charStart;
+        range.charLength = codePointsOf(std::string_view(styled.text).substr(start, length));
+        if (red) range.colour = render::kRed;
+        range.bold = true;
+        styled.ranges.push_back(range);
+    };
+    append(s.title);
+    mark(0, s.title.size(), 0, false);
+    for (const std::string& line : s.summary) append(line);
+    int row = -1;
+    for (const std::string& line : s.gridLines) {
+        if (line.rfind("┌", 0) == 0 || line.rfind("├", 0) == 0) ++row;
+        const std::size_t lineStart = styled.text.size();
+        const std::size_t lineChars = chars;
+        append(line);
+        if (line.rfind(kBar, 0) != 0 || row < 0 || row > 2) continue;
+        std::size_t at = 0;
+        for (std::size_t column = 0; column < 3; ++column) {
+            std::size_t next = line.find(kBar, at + kBar.size());
+            if (next == std::string::npos) break;
+            std::size_t from = at + kBar.size();
+            if (comparison.cellDiffers[static_cast<std::size_t>(row) * 3 + column])
+                mark(lineStart + from, next - from, lineChars + codePointsOf(std::string_view(line).substr(0, from)),
+                     true);
+            at = next;
+        }
+    }
+    return styled;
 }
 
 }  // namespace qimen::boundary

@@ -16,6 +16,7 @@
 #include "boundary/chart_numbers.hpp"
 #include "chart/chart_record.hpp"
 #include "chart/conventions.hpp"
+#include "render/styled_text.hpp"
 
 namespace qimen::boundary {
 
@@ -57,5 +58,14 @@ Expected<ConventionComparison> compareConventions(const chart::ChartRequest& req
 // (┃) in both grids, then a line naming the differences ("不同：" with the
 // palaces and items) or kIdenticalMessage.
 std::string sideBySideText(const ConventionComparison& comparison);
+
+// The closing line of the comparison, without line end: "不同：" with the
+// differing palaces (巽4宫 …) and items, or kIdenticalMessage.
+std::string differencesText(const ConventionComparison& comparison);
+
+// Side `side` (0 or 1) as a window's pane shows it: title, summary and grid
+// ("\r\n" line ends, light bars), the title bold and the text of every
+// differing palace red and bold.
+render::StyledText sideStyledText(const ConventionComparison& comparison, int side);
 
 }  // namespace qimen::boundary

@@ -32,7 +32,7 @@ std::vector<MonthDispute> monthDisputes(const std::vector<LunarMonth>& rule, con
 std::string formatDisputedMonthTable(const std::vector<MonthDispute>& disputes) {
     std::string text =
         "// Lunar months whose first day the published calendars disagree on: the\n"
-        "// month tables follow the almanacs of their day, which for some years\n"
+        "// month tables follow the almanacs of their day, which in 1912..1928\n"
         "// reckoned new moons in the local mean time of the Beijing meridian\n"
         "// (116°25′ E); calendars reckoned in UTC+8 throughout begin these months on\n"
         "// another day. Each row: lunar year, month, leap (0/1); first day in the\n"

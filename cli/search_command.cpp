@@ -134,12 +134,16 @@ public:
         sub->add_flag("--require-all", form_.allRequired, "every condition group must hold (条件同时成立)");
         sub->add_option("--listing", listing_, "print the chart of one result line, e.g. \"12:2008-05-03 14:00\"");
         sub->add_option("--set", settings_, "override a chart setting of dat/set.ini for this run (key=value)");
+        sub->add_option("--avoid-term-minutes", avoidTermMinutes_,
+                        "skip moments within N minutes of a solar term (a chart on a term is in doubt)")
+            ->check(CLI::Range(0, 7 * 24 * 60));
         sub->add_flag("--json", json_, "print the result lines and the message as JSON");
         return sub;
     }
 
     int run(CommandContext& context) override {
         search::SearchEngine engine([this] { return loadSettings(); });
+        engine.setAvoidTermMinutes(avoidTermMinutes_);
         if (!listing_.empty()) return runListing(context, engine);
         if (from_.empty() || to_.empty()) throw CommandError("search needs --from and --to (or --listing)");
         calendar::CivilDateTime start = parseMoment(from_, context.now);
@@ -243,6 +247,7 @@ private:
     std::vector<std::string> leaders_, good_, avoid_, settings_;
     ConditionForm form_;
     std::string listing_;
+    int avoidTermMinutes_ = 0;
     bool json_ = false;
 };
 

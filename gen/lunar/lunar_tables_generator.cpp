@@ -1,16 +1,18 @@
-// Generation of the three lunar tables.
+// Generation of the lunar tables.
 #include "lunar_tables_generator.hpp"
 
 namespace qimen::gen {
 
 LunarTableTexts generateLunarTables() {
-    const auto months = astronomicalLunarMonths(computeAstronomicalEvents());
+    const AstronomicalEvents events = computeAstronomicalEvents();
+    const auto months = astronomicalLunarMonths(events);
     const MonthTables tables = packMonthTables(months);
     std::map<int, int> leaps;
     for (auto [year, month] : leapMonthsByYear(months))
         if (year >= kMonthTableFirstYear && year <= kMonthTableLastYear) leaps[year] = month;
     return LunarTableTexts{formatLunarFromSolarTable(tables), formatSolarFromLunarTable(tables),
-                           formatLeapMonthTable(computeLeapMonthTable(leaps))};
+                           formatLeapMonthTable(computeLeapMonthTable(leaps)),
+                           formatDisputedMonthTable(monthDisputes(months, astronomicalLunarMonths(events, false)))};
 }
 
 }  // namespace qimen::gen

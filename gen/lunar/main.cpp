@@ -1,7 +1,8 @@
-// Writes the three lunar tables into the directory named by the first
-// argument (data/calendar): lunar_from_solar.inc, solar_from_lunar.inc and
-// lunar_leap_months.inc. With --report, also lists on standard output the
-// month starts moved by Beijing local mean time in 1912..1928 and the new moons
+// Writes the lunar tables into the directory named by the first argument
+// (data/calendar): lunar_from_solar.inc, solar_from_lunar.inc,
+// lunar_leap_months.inc and disputed_lunar_months.inc. With --report, also
+// lists on standard output the month starts moved by Beijing local mean time
+// in 1912..1928 and the new moons
 // within five minutes of midnight.
 #include <cstdio>
 #include <cstring>
@@ -42,7 +43,8 @@ int main(int argc, char** argv) {
     const qimen::gen::LunarTableTexts texts = qimen::gen::generateLunarTables();
     if (!writeFile(dir + "/lunar_from_solar.inc", texts.lunarFromSolar) ||
         !writeFile(dir + "/solar_from_lunar.inc", texts.solarFromLunar) ||
-        !writeFile(dir + "/lunar_leap_months.inc", texts.leapMonths))
+        !writeFile(dir + "/lunar_leap_months.inc", texts.leapMonths) ||
+        !writeFile(dir + "/disputed_lunar_months.inc", texts.disputedMonths))
         return 1;
     if (report) {
         const auto events = qimen::gen::computeAstronomicalEvents();

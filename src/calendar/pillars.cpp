@@ -23,7 +23,7 @@ double beginningOfSpring(int year) {
 
 }  // namespace
 
-FourPillars fourPillars(const CivilDateTime& clockDate, const CivilDateTime& computeDate) {
+FourPillars fourPillars(const CivilDateTime& clockDate, const CivilDateTime& computeDate, DayChange dayChange) {
     FourPillars p;
     double clockJd = julianDay(clockDate);
 
@@ -40,11 +40,13 @@ FourPillars fourPillars(const CivilDateTime& clockDate, const CivilDateTime& com
 
     auto dayCount = static_cast<long long>(std::floor(julianDay(computeDate) - 1410960.5));
     p.day = static_cast<GanZhiCode>(positiveMod(dayCount + 51, 60));
-    if (computeDate.hour == 23) p.day = static_cast<GanZhiCode>((p.day + 1) % 60);
+    // The 子 hour from 23:00 takes its stem from the next day's pillar.
+    GanZhiCode hourDay = computeDate.hour == 23 ? static_cast<GanZhiCode>((p.day + 1) % 60) : p.day;
+    if (dayChange == DayChange::At23) p.day = hourDay;
 
     int t = computeDate.hour;
     int u = t % 2 == 1 ? (t + 1) % 24 : t;
-    int s = p.day % 10 == 0 ? 5 : p.day % 10;
+    int s = hourDay % 10 == 0 ? 5 : hourDay % 10;
     p.hour = ganZhiOf(positiveMod(u / 2 + 2 * s - 1, 10), (u / 2 + 1) % 12);
     return p;
 }

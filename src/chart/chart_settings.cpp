@@ -26,7 +26,7 @@ struct SettingKey {
 
 // The keys in the order the chart driver reads them; the defaults are those
 // of a value-initialised ChartSettings.
-constexpr std::array<SettingKey, 13> kKeys = {{
+constexpr std::array<SettingKey, 15> kKeys = {{
     {"pan", &ChartSettings::pan},
     {"ju", &ChartSettings::ju},
     {"shen", &ChartSettings::shen},
@@ -40,11 +40,15 @@ constexpr std::array<SettingKey, 13> kKeys = {{
     {"baojian", &ChartSettings::baojian},
     {"angan", &ChartSettings::angan},
     {"selyue", &ChartSettings::selyue},
+    {"zishi", &ChartSettings::zishi},
+    {"yuejiang", &ChartSettings::yuejiang},
 }};
 
-// The order in which the settings dialog writes its keys (all but endinfo).
-constexpr std::array<std::string_view, 12> kDialogOrder = {
-    "ileft", "pan", "ju", "shen", "tianyi", "zhifu", "jiugong", "sun", "save", "baojian", "angan", "selyue"};
+// The order in which the settings dialog writes its keys (all but endinfo);
+// the two conventions come last, as their controls stand below the others.
+constexpr std::array<std::string_view, 14> kDialogOrder = {"ileft", "pan",     "ju",     "shen",  "tianyi",
+                                                           "zhifu", "jiugong", "sun",    "save",  "baojian",
+                                                           "angan", "selyue",  "zishi", "yuejiang"};
 
 const SettingKey& keyNamed(std::string_view name) {
     for (const auto& key : kKeys)

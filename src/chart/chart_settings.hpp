@@ -28,6 +28,8 @@ struct ChartSettings {
     bool endinfo = false;     // append the closing text
     std::uint8_t angan = 0;   // hidden stems: 0 none, 1 by rotation, 2 by flight
     std::uint8_t selyue = 0;  // yin-plate month: 1 solar-term month, anything else lunar month
+    std::uint8_t zishi = 0;   // day change: 0 at 23:00 (子 hour opens the day), non-zero at midnight
+    std::uint8_t yuejiang = 0;  // 月将: 0 by the month pillar, non-zero changing at the principal term
 
     friend bool operator==(const ChartSettings&, const ChartSettings&) = default;
 };
@@ -35,20 +37,20 @@ struct ChartSettings {
 // dat/set.ini under a data root (the directory that holds `dat`).
 std::filesystem::path chartSettingsPath(const std::filesystem::path& dataRoot);
 
-// Reads the thirteen keys of section [qimen] of the INI file at `path`.
+// Reads the fifteen keys of section [qimen] of the INI file at `path`.
 // A missing, unreadable or damaged file, a missing key, or a value that is
 // not a decimal integer gives that key's default; this never fails.
 // Booleans are true for any non-zero integer.
 ChartSettings loadChartSettings(const std::filesystem::path& path);
 
-// Sets the key named `key` (one of the thirteen INI keys) to `value` with
+// Sets the key named `key` (one of the fifteen INI keys) to `value` with
 // the reader's rules (low byte of radio values, non-zero is true). Returns
 // false, changing nothing, for an unknown key.
 bool setChartSetting(ChartSettings& settings, std::string_view key, long value);
 
 // Writes every key but `endinfo` in the order the settings dialog writes
 // them (ileft, pan, ju, shen, tianyi, zhifu, jiugong, sun, save, baojian,
-// angan, selyue), radio values and ileft as decimal integers, check boxes
+// angan, selyue, then the conventions zishi and yuejiang), radio values and ileft as decimal integers, check boxes
 // as 1 and 0. Other sections and keys of the file are kept byte for byte; a
 // missing file (and its folder) is created. The file is replaced whole or
 // not at all. Fails when it cannot be written, and when the existing file

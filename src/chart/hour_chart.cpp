@@ -17,12 +17,18 @@ void setChartMoment(ChartRecord& record, const calendar::CivilDateTime& clockDat
 
 void computePillars(ChartRecord& record) {
     resetComputedFields(record);
-    calendar::FourPillars pillars = calendar::fourPillars(record.clockDate, record.computeDate);
+    calendar::FourPillars pillars =
+        calendar::fourPillars(record.clockDate, record.computeDate, dayChangeOf(record.settings));
     record.yearGZ = pillars.year;
     record.monthGZ = pillars.month;
     record.dayGZ = pillars.day;
     record.hourGZ = pillars.hour;
     record.monthElement = elementOfMonthBranch(calendar::branchOf(pillars.month));
+}
+
+calendar::CivilDateTime lunarMomentOf(const ChartRecord& record) {
+    bool nextDay = record.computeDate.hour == 23 && dayChangeOf(record.settings) == calendar::DayChange::At23;
+    return nextDay ? calendar::nextDay(record.computeDate) : record.computeDate;
 }
 
 void layHourChart(ChartRecord& record) {

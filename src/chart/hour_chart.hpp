@@ -3,6 +3,7 @@
 #pragma once
 
 #include "calendar/civil_date_time.hpp"
+#include "calendar/pillars.hpp"
 #include "chart/chart_record.hpp"
 #include "chart/ju_rules.hpp"
 
@@ -15,8 +16,19 @@ void setChartMoment(ChartRecord& record, const calendar::CivilDateTime& clockDat
 
 // Resets the computed fields, computes the four pillars and monthElement of
 // the record's moment (year and month by the clock, day and hour by the
-// compute date).
+// compute date; the day pillar of 23:00–23:59 is the next day's unless
+// setting zishi moves the day change to midnight).
 void computePillars(ChartRecord& record);
+
+// The day change the settings ask for (setting zishi: 0 at 23:00).
+constexpr calendar::DayChange dayChangeOf(const ChartSettings& settings) {
+    return settings.zishi != 0 ? calendar::DayChange::AtMidnight : calendar::DayChange::At23;
+}
+
+// The moment whose lunar date a chart shows: computeDate, or the next day
+// at 23:xx when the day changes at 23:00 (the lunar day follows the day
+// pillar).
+calendar::CivilDateTime lunarMomentOf(const ChartRecord& record);
 
 // The hour chart of the record's moment: computePillars, then dun and ju by
 // setting ju (拆补法, or 置闰法 when non-zero), then layHourChart. Returns

@@ -48,9 +48,11 @@ void splitComplementJu(ChartRecord& record);
 // splitComplementJu (k = 2m, 2m − 1 or 2m − 2 for the month m asked).
 int termInForce(const ChartRecord& record);
 
-// First and last clock year the 置闰 table serves.
+// First and last clock year the 置闰 table serves, and the refusal of a
+// moment outside them, shown to the user as it is.
 inline constexpr int kIntercalationFirstYear = 1900;
 inline constexpr int kIntercalationLastYear = 2050;
+inline constexpr const char* kIntercalationYearsMessage = "置闰法起局只能用于1900-2050年。";
 
 // 置闰法 from the stored table: the whole days n from 1900-01-01 to the day of
 // computeDate (its hour does not count, so a 23:xx moment stays in its

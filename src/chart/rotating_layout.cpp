@@ -4,6 +4,7 @@
 #include "chart/rotating_layout.hpp"
 
 #include "chart/hidden_stems.hpp"
+#include "chart/month_general.hpp"
 #include "chart/rings.hpp"
 
 namespace qimen::chart {
@@ -108,7 +109,7 @@ void relayHeavenStemsFromTianXin(ChartRecord& record) {
 }
 
 void markMonthGeneralAndEcho(ChartRecord& record) {
-    record.monthGeneral = monthGeneralOf(calendar::branchOf(record.monthGZ));
+    record.monthGeneral = monthGeneralOfChart(record);
     const auto& cells = record.cells;
     bool fanYin = true;
     for (int j = 0; j < 4; ++j) {

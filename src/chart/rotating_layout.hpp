@@ -35,7 +35,8 @@ void layRotatingPlate(ChartRecord& record, GanZhiCode pillar);
 // the palace where 天心 stands (戊 there), stepping by the dun.
 void relayHeavenStemsFromTianXin(ChartRecord& record);
 
-// monthGeneral from the month pillar and plateEcho from the plates.
+// monthGeneral (by setting yuejiang, month_general.hpp) and plateEcho from
+// the plates.
 void markMonthGeneralAndEcho(ChartRecord& record);
 
 // Post-horse mark of the pillar's branch and void marks of its ten-day

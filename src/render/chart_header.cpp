@@ -8,6 +8,7 @@
 #include "calendar/day_arithmetic.hpp"
 #include "calendar/lunar_text.hpp"
 #include "calendar/solar_terms.hpp"
+#include "chart/month_general.hpp"
 #include "chart/vocabulary.hpp"
 
 namespace qimen::render {
@@ -115,7 +116,7 @@ void appendDunLines(std::string& out, const ChartRecord& record, bool withMonthG
     out += ")";
     if (withMonthGeneral) {
         out += "  月将:";
-        out += chart::branchText(chart::monthGeneralOf(branchOf(record.monthGZ)));
+        out += chart::branchText(chart::monthGeneralOfChart(record));
     }
     out += "\r\n★直符天";
     out += chart::starText(record.leaderStar);

@@ -13,10 +13,10 @@ namespace qimen::render {
 // Replaces chartText with the header of the record's chart. Reads the
 // request texts, computeDate, clockDate, lunarDate, leapMonth, the four
 // pillars, monthElement and, except for day and small charts, xunHead,
-// yangDun, ju and the leader fields; the settings `sun`. Method 250 prints
-// as an hour chart. The month general is taken from the month pillar, so a
-// flying-palace chart (whose layout leaves monthGeneral unset) prints the
-// right one. The lunar line names the lunar year of lunarDate, not the
+// yangDun, ju and the leader fields; the settings `sun` and `yuejiang`.
+// Method 250 prints as an hour chart. The month general is computed here
+// (monthGeneralOfChart), so a flying-palace chart (whose layout leaves
+// monthGeneral unset) prints the right one. The lunar line names the lunar year of lunarDate, not the
 // 立春 year of yearGZ. Expects a laid record (ju 1..9 for the methods that
 // print it); never fails otherwise.
 void appendHeader(chart::ChartRecord& record);

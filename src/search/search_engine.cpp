@@ -5,12 +5,14 @@
 #include "search/search_engine.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <mutex>
 #include <thread>
 
 #include "calendar/day_arithmetic.hpp"
+#include "calendar/term_proximity.hpp"
 #include "chart/chart_record.hpp"
 #include "search/candidate_chart.hpp"
 #include "search/condition_matcher.hpp"
@@ -41,19 +43,24 @@ std::vector<double> candidateTimes(double start, double end) {
 // One thread's working chart: lays and tests candidates.
 class CandidateTester {
 public:
-    CandidateTester(const chart::ChartSettings& settings, const SearchConditions& conditions)
-        : conditions_(conditions), groups_(activeGroupCount(conditions)) {
+    CandidateTester(const chart::ChartSettings& settings, const SearchConditions& conditions, int avoidTermMinutes)
+        : conditions_(conditions), groups_(activeGroupCount(conditions)), avoidTermMinutes_(avoidTermMinutes) {
         record_.settings = settings;
     }
     bool passes(double t) {
+        if (groups_ == 0 && avoidTermMinutes_ <= 0) return true;
+        calendar::CivilDateTime moment = calendar::dateFromJulianDay(t);
+        if (avoidTermMinutes_ > 0 && std::fabs(calendar::nearestTerm(moment).minutesAway) <= avoidTermMinutes_)
+            return false;
         if (groups_ == 0) return true;
-        layCandidateChart(record_, calendar::dateFromJulianDay(t), t);
+        layCandidateChart(record_, moment, t);
         return chartPasses(conditions_, groups_, record_, scratch_);
     }
 
 private:
     const SearchConditions& conditions_;
     int groups_;
+    int avoidTermMinutes_;
     chart::ChartRecord record_;
     std::array<patterns::PalaceFindings, 9> scratch_{};
 };
@@ -63,10 +70,11 @@ private:
 class ParallelEvaluation {
 public:
     ParallelEvaluation(const std::vector<double>& times, int threads, const chart::ChartSettings& settings,
-                       const SearchConditions& conditions)
+                       const SearchConditions& conditions, int avoidTermMinutes)
         : times_(times), pass_(times.size(), 0), done_((times.size() + kBlockSize - 1) / kBlockSize) {
         for (int i = 0; i < threads; ++i)
-            workers_.emplace_back([this, &settings, &conditions] { work(settings, conditions); });
+            workers_.emplace_back(
+                [this, &settings, &conditions, avoidTermMinutes] { work(settings, conditions, avoidTermMinutes); });
     }
     ~ParallelEvaluation() { finish(); }
 
@@ -88,8 +96,8 @@ public:
     }
 
 private:
-    void work(const chart::ChartSettings& settings, const SearchConditions& conditions) {
-        CandidateTester tester(settings, conditions);
+    void work(const chart::ChartSettings& settings, const SearchConditions& conditions, int avoidTermMinutes) {
+        CandidateTester tester(settings, conditions, avoidTermMinutes);
         for (;;) {
             std::size_t b = next_.fetch_add(1);
             if (b >= done_.size()) return;
@@ -173,15 +181,15 @@ void SearchEngine::scan(double jdStart, double jdEnd, const SearchConditions& co
     const std::vector<double> times = candidateTimes(jdStart, jdEnd);
     int threads = threadCount_ > 0 ? threadCount_ : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     std::size_t blocks = (times.size() + kBlockSize - 1) / kBlockSize;
-    bool parallel = threads > 1 && blocks > 1 && activeGroupCount(conditions_) != 0;
+    bool parallel = threads > 1 && blocks > 1 && (activeGroupCount(conditions_) != 0 || avoidTermMinutes_ > 0);
 
     std::optional<ParallelEvaluation> evaluation;
     std::optional<CandidateTester> tester;
     std::vector<std::uint8_t> localPass;
     if (parallel) {
-        evaluation.emplace(times, threads, settings_, conditions_);
+        evaluation.emplace(times, threads, settings_, conditions_, avoidTermMinutes_);
     } else {
-        tester.emplace(settings_, conditions_);
+        tester.emplace(settings_, conditions_, avoidTermMinutes_);
         localPass.resize(kBlockSize);
     }
 

@@ -71,6 +71,12 @@ public:
     // Reads the settings now, as a search does at its start.
     void reloadSettings();
 
+    // Candidates within this many minutes (inclusive) of any solar term's
+    // instant are skipped as if they failed the conditions, since a chart on
+    // a term is in doubt; 0 (the default) skips none. Read by the next search.
+    void setAvoidTermMinutes(int minutes) { avoidTermMinutes_ = minutes; }
+    int avoidTermMinutes() const { return avoidTermMinutes_; }
+
     // Worker threads of a scan; 0 (the default) uses the hardware's count,
     // 1 scans on the caller's thread.
     void setThreadCount(int threads) { threadCount_ = threads; }
@@ -90,6 +96,7 @@ private:
     std::atomic<bool> cancelRequested_{false};
     bool cancelled_ = false;
     int threadCount_ = 0;
+    int avoidTermMinutes_ = 0;
     std::vector<std::string> results_;
     std::string closingMessage_;
 };

@@ -12,6 +12,7 @@
 #include "chart/flying_stars.hpp"
 #include "chart/hour_chart.hpp"
 #include "chart/ju_rules.hpp"
+#include "chart/month_general.hpp"
 #include "chart/other_methods.hpp"
 #include "chart/rotating_layout.hpp"
 #include "judgement/judgement_text.hpp"
@@ -47,7 +48,7 @@ void writeHourChart(ChartRecord& record) {
         layFlyingHourChart(record);
         // The flying layout leaves the month general to the header; keep the
         // record consistent for every reader.
-        record.monthGeneral = chart::monthGeneralOf(calendar::branchOf(record.monthGZ));
+        record.monthGeneral = chart::monthGeneralOfChart(record);
         render::appendHeader(record);
         render::appendFlyingGrid(record);
     } else {
@@ -141,9 +142,9 @@ Expected<void> validateAndConvertMoment(ChartRecord& record) {
         record.settings.sun ? calendar::trueSolarTime(moment, record.longitude) : moment;
     setChartMoment(record, moment, compute);
 
-    // The lunar date of a 子 hour begun at 23:00 is the next day's.
-    calendar::CivilDateTime lunarMoment =
-        record.computeDate.hour == 23 ? calendar::nextDay(record.computeDate) : record.computeDate;
+    // The lunar date of a 子 hour begun at 23:00 is the next day's (unless
+    // setting zishi changes the day at midnight).
+    calendar::CivilDateTime lunarMoment = chart::lunarMomentOf(record);
     if (!inSupportedYears(lunarMoment.year)) return refuse(record, kLunarMomentOutOfRangeMessage);
     calendar::LunarDate lunar = calendar::solarToLunar(lunarMoment);
     record.lunarDate = lunar.date;

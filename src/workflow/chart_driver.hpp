@@ -11,6 +11,7 @@
 
 #include "base/expected.hpp"
 #include "chart/chart_record.hpp"
+#include "chart/ju_rules.hpp"
 #include "render/styled_text.hpp"
 
 namespace qimen::workflow {
@@ -19,7 +20,7 @@ namespace qimen::workflow {
 inline constexpr const char* kInvalidDateMessage = "不存在这个日期";
 inline constexpr const char* kConvertedYearOutOfRangeMessage = "时间越界，年份在-850到2100之间";
 inline constexpr const char* kLunarMomentOutOfRangeMessage = "公、农历正常转换年份在-850到2100之间";
-inline constexpr const char* kIntercalationYearsMessage = "置闰法起局只能用于1900-2050年。";
+inline constexpr const char* kIntercalationYearsMessage = chart::kIntercalationYearsMessage;
 inline constexpr const char* kGivenJuMessage = "局数应为阴遁或阳遁的一至九局。";
 inline constexpr const char* kUnknownMethodMessage = "没有这种盘式。";
 

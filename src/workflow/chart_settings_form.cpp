@@ -20,6 +20,8 @@ ChartSettingsForm ChartSettingsForm::open(const std::filesystem::path& dataRoot)
     form.save = s.save;
     form.baojian = s.baojian;
     form.indentText = std::to_string(s.ileft);
+    form.zishi = s.zishi;
+    form.yuejiang = s.yuejiang;
     return form;
 }
 
@@ -46,6 +48,8 @@ bool ChartSettingsForm::apply(const std::filesystem::path& dataRoot, Prompter& p
     s.baojian = baojian;
     s.angan = static_cast<std::uint8_t>(angan);
     s.selyue = static_cast<std::uint8_t>(selyue);
+    s.zishi = static_cast<std::uint8_t>(zishi);
+    s.yuejiang = static_cast<std::uint8_t>(yuejiang);
     if (auto written = chart::writeChartSettings(path, s); !written) {
         prompter.message(written.message(), "错误", Icon::Error);
         return false;

@@ -26,6 +26,11 @@ struct ChartSettingsForm {
     bool save = false;     // ChkSave
     bool baojian = true;   // ChkBaoJian
     std::string indentText = "0";  // LedtLeftText, at most 3 characters
+    // Below the original controls, one group each with the two captions of
+    // chart::conventionInfo (换日: 23时换日 / 零时换日; 月将: 月将随月建 /
+    // 月将随中气).
+    int zishi = 0;
+    int yuejiang = 0;
 
     friend bool operator==(const ChartSettingsForm&, const ChartSettingsForm&) = default;
 
@@ -37,8 +42,8 @@ struct ChartSettingsForm {
     void reset();
     // 设置: an indent that is not an integer 0..999 shows "文本左边距离在0-999",
     // focuses LedtLeftText and writes nothing; otherwise writes ileft, pan,
-    // ju, shen, tianyi, zhifu, jiugong, sun, save, baojian, angan, selyue in
-    // that order (endinfo kept). The dialog closes either way; answers true
+    // ju, shen, tianyi, zhifu, jiugong, sun, save, baojian, angan, selyue,
+    // zishi, yuejiang in that order (endinfo kept). The dialog closes either way; answers true
     // when written. A write failure is shown (caption "错误").
     bool apply(const std::filesystem::path& dataRoot, Prompter& prompter) const;
 };

@@ -24,6 +24,12 @@ TEST(Pillars, LateZiHourTakesTheNextDay) {
     EXPECT_EQ(p.hour, 1);
     // 22:59 is still the 亥 hour of 戊午: 癸亥 (0).
     EXPECT_EQ(fourPillars({2000, 1, 1, 22, 59}).hour, 0);
+    // With the day changing at midnight the day stays 戊午 (55); the 子 hour
+    // keeps its stem from the next day, as its own day's hours run on to it.
+    FourPillars late = fourPillars({2000, 1, 1, 23, 30}, {2000, 1, 1, 23, 30}, DayChange::AtMidnight);
+    EXPECT_EQ(late.day, 55);
+    EXPECT_EQ(late.hour, 1);
+    EXPECT_EQ(fourPillars({2000, 1, 2, 0, 30}, {2000, 1, 2, 0, 30}, DayChange::AtMidnight), fourPillars({2000, 1, 2, 0, 30}));
 }
 
 TEST(Pillars, YearAndMonthTurnAtTheirTermsToTheMinute) {

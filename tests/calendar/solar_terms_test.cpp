@@ -6,6 +6,7 @@
 
 #include "calendar/day_arithmetic.hpp"
 #include "calendar/solar_terms.hpp"
+#include "calendar/term_proximity.hpp"
 
 namespace {
 
@@ -131,6 +132,30 @@ TEST(SolarTermSeries, SeriesPositionIsTheDayOfYear) {
                 << year << " term " << k;
         }
     }
+}
+
+// Every term instant of the table is its own nearest term, passed by zero
+// minutes; a minute either side it is one minute away, whatever the year end.
+TEST(NearestTerm, EveryTableInstantIsFoundToTheMinute) {
+    for (int year = kTermTableFirstYear; year <= kTermTableLastYear; ++year)
+        for (int month = 1; month <= 12; ++month)
+            for (bool sectional : {true, false}) {
+                const CivilDateTime t = termOfMonth(year, month, sectional).time;
+                const int code = 2 * month - (sectional ? 2 : 1);
+                NearestTerm on = nearestTerm(t);
+                ASSERT_EQ(on.term, code) << year << "-" << month;
+                ASSERT_EQ(on.minutesAway, 0) << year << "-" << month;
+                ASSERT_EQ(nearestTerm(dateFromJulianDay(julianDay(t) - 0.5 / 1440)).minutesAway, 1);
+                ASSERT_EQ(nearestTerm(dateFromJulianDay(julianDay(t) + 1.5 / 1440)).minutesAway, -1);
+            }
+    // Across the year end: 2000-12-31 lies nearer 小寒 2001-01-05 than 冬至
+    // 2000-12-21; 2000-01-02 nearer 小寒 2000-01-06 than 冬至 1999-12-22.
+    NearestTerm end = nearestTerm({2000, 12, 31, 12, 0});
+    EXPECT_EQ(end.term, 0);
+    EXPECT_EQ(end.instant.time.year, 2001);
+    EXPECT_GT(end.minutesAway, 0);
+    EXPECT_EQ(nearestTerm({2000, 1, 2, 0, 0}).instant.time, (CivilDateTime{2000, 1, 6, 9, 1}));
+    EXPECT_EQ(nearestTerm({1999, 12, 25, 0, 0}).term, 23);
 }
 
 }  // namespace

@@ -68,13 +68,13 @@ TEST(ShippedChartSettings, HoldEveryKeyWithItsDefault) {
     std::stringstream bytes;
     bytes << in.rdbuf();
     for (const char* key : {"pan=", "ju=", "shen=", "tianyi=", "zhifu=", "jiugong=", "sun=", "save=", "endinfo=",
-                            "ileft=", "baojian=", "angan=", "selyue="})
+                            "ileft=", "baojian=", "angan=", "selyue=", "zishi=", "yuejiang="})
         EXPECT_NE(bytes.str().find(std::string("\r\n") + key), std::string::npos) << key;
 }
 
 TEST_F(ChartSettingsFile, ReadsEveryKey) {
     write("[qimen]\r\npan=1\r\nju=1\r\nshen=1\r\ntianyi=1\r\nzhifu=1\r\njiugong=1\r\nsun=1\r\nsave=1\r\n"
-          "endinfo=1\r\nileft=12\r\nbaojian=0\r\nangan=2\r\nselyue=1\r\n");
+          "endinfo=1\r\nileft=12\r\nbaojian=0\r\nangan=2\r\nselyue=1\r\nzishi=1\r\nyuejiang=1\r\n");
     ChartSettings s = loadChartSettings(path_);
     EXPECT_EQ(s.pan, 1);
     EXPECT_EQ(s.ju, 1);
@@ -89,6 +89,8 @@ TEST_F(ChartSettingsFile, ReadsEveryKey) {
     EXPECT_FALSE(s.baojian);
     EXPECT_EQ(s.angan, 2);
     EXPECT_EQ(s.selyue, 1);
+    EXPECT_EQ(s.zishi, 1);
+    EXPECT_EQ(s.yuejiang, 1);
 }
 
 struct ValueCase {
@@ -142,11 +144,12 @@ TEST_F(ChartSettingsFile, WriterUsesTheDialogOrderAndCrLf) {
     s.angan = 2;
     s.jiugong = true;
     s.baojian = false;
+    s.yuejiang = 1;
     s.endinfo = true;  // not the dialog's key
     ASSERT_TRUE(writeChartSettings(path_, s));
     EXPECT_EQ(read(),
               "[qimen]\r\nileft=5\r\npan=1\r\nju=0\r\nshen=0\r\ntianyi=0\r\nzhifu=0\r\njiugong=1\r\nsun=0\r\n"
-              "save=0\r\nbaojian=0\r\nangan=2\r\nselyue=0\r\n");
+              "save=0\r\nbaojian=0\r\nangan=2\r\nselyue=0\r\nzishi=0\r\nyuejiang=1\r\n");
     ChartSettings back = loadChartSettings(path_);
     s.endinfo = false;
     EXPECT_EQ(back, s);

@@ -99,4 +99,49 @@ TEST_F(ChartCommand, FailuresAreOneLineWithExitCodeOne) {
     }
 }
 
+// Warnings go to standard error and, with --json, into a warnings array;
+// the chart itself prints as without them; --strict turns them into exit 3.
+TEST_F(ChartCommand, BoundaryWarningsOnStandardErrorJsonAndStrict) {
+    ChartRun quiet = run({"--at", "2024-02-04 14:00"});
+    ChartRun near = run({"--at", "2024-02-04 16:26"});
+    ASSERT_EQ(near.code, 0) << near.err;
+    EXPECT_EQ(quiet.err, "");
+    EXPECT_EQ(near.err,
+              "注意：距立春（2024-02-04 16:27）还有1分钟；交立春后：年柱癸卯→甲辰，月柱乙丑→丙寅，"
+              "阳遁三局→阳遁八局，月将子→亥\n");
+
+    auto j = nlohmann::json::parse(run({"--at", "2024-02-04 16:26", "--json"}).out);
+    ASSERT_EQ(j["warnings"].size(), 1u);
+    EXPECT_EQ(j["warnings"][0]["kind"], "solar-term");
+    EXPECT_EQ(j["warnings"][0]["minutes"], 1);
+    EXPECT_EQ(j["warnings"][0]["alternative"]["monthGZ"]["text"], "丙寅");
+    EXPECT_EQ(j["warnings"][0]["alternative"]["ju"], 8);
+    EXPECT_FALSE(nlohmann::json::parse(run({"--at", "2024-02-04 14:00", "--json"}).out).contains("warnings"));
+
+    ChartRun strict = run({"--at", "2024-02-04 16:26", "--strict"});
+    EXPECT_EQ(strict.code, 3);
+    EXPECT_EQ(strict.out, near.out);
+    EXPECT_EQ(run({"--at", "2024-02-04 14:00", "--strict"}).code, 0);
+}
+
+TEST_F(ChartCommand, CompareTwoConventionsSideBySide) {
+    ChartRun differ = run({"--at", "2024-02-02 10:00", "--compare", "ju"});
+    ASSERT_EQ(differ.code, 0) << differ.err;
+    EXPECT_EQ(differ.out.rfind("拆补法", 0), 0u);
+    EXPECT_NE(differ.out.find("置闰法"), std::string::npos);
+    EXPECT_NE(differ.out.find("\n不同："), std::string::npos);
+    ChartRun same = run({"--at", "2024-02-10 10:00", "--compare", "ju"});
+    EXPECT_TRUE(same.out.ends_with("两种方法此刻相同\n")) << same.out;
+    auto j = nlohmann::json::parse(run({"--at", "2024-02-10 10:00", "--compare", "yuejiang", "--json"}).out);
+    EXPECT_EQ(j["differingItems"], nlohmann::json::array({"月将"}));
+    EXPECT_EQ(j["sides"][1]["title"], "月将随中气");
+
+    ChartRun bad = run({"--compare", "moon"});
+    EXPECT_EQ(bad.code, 1);
+    EXPECT_NE(bad.err.find("--compare takes ju, pan, zishi or yuejiang"), std::string::npos) << bad.err;
+    ChartRun day = run({"--compare", "ju", "--method", "day"});
+    EXPECT_EQ(day.code, 1);
+    EXPECT_NE(day.err.find("两种方法对照只用于时家奇门。"), std::string::npos) << day.err;
+}
+
 }  // namespace

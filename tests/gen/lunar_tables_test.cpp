@@ -60,6 +60,9 @@ TEST_F(LunarTableGeneration, CommittedFilesMatchTheGenerator) {
         if (year >= 1900 && year <= 2050) leaps[year] = month;
     EXPECT_EQ(committed("lunar_leap_months.inc"), gen::formatLeapMonthTable(gen::computeLeapMonthTable(leaps)))
         << regenerate;
+    EXPECT_EQ(committed("disputed_lunar_months.inc"),
+              gen::formatDisputedMonthTable(gen::monthDisputes(*months_, gen::astronomicalLunarMonths(*events_, false))))
+        << regenerate;
 }
 
 // One test for the astronomy's properties, so that it is computed once more

@@ -21,6 +21,17 @@ TEST_F(SearchCommand, PrintsTheResultLinesAndTheClosingMessage) {
     EXPECT_EQ(r.err, "");  // no progress bar off a terminal
 }
 
+// 立春 2008 fell at 2008-02-04 19:00: the candidates 16:30, 18:30 and 20:30
+// lie 150, 30 and 90 minutes away.
+TEST_F(SearchCommand, AvoidsMomentsNearASolarTerm) {
+    auto search = [&](const char* minutes) {
+        return run({"--from", "2008-02-04 16:30", "--to", "2008-02-04 21:00", "--avoid-term-minutes", minutes}).out;
+    };
+    EXPECT_EQ(search("30"), "1:2008-02-04 16:30\n2:2008-02-04 20:30\n查找完毕，共找到2个奇门盘。\n");
+    EXPECT_EQ(search("29"), search("0"));
+    EXPECT_NE(search("0").find("3:2008-02-04 20:30"), std::string::npos) << search("0");
+}
+
 TEST_F(SearchCommand, RefusalsUseTheEngineMessages) {
     SearchRun r = run({"--from", "1899-12-31 00:00", "--to", "1900-01-01 00:00"});
     EXPECT_EQ(r.code, 1);

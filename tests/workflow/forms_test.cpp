@@ -124,14 +124,19 @@ TEST_F(ConsultationTest, SettingsDialogDefaultsWriteEveryKeyAndABadIndentWritesN
     form.pan = 1;
     form.sun = true;
     form.baojian = false;
+    form.zishi = 1;
     form.reset();
     EXPECT_EQ(form, ChartSettingsForm{});
     ASSERT_TRUE(form.apply(root.path(), prompter));
     files::GbkIniFile ini;
     ASSERT_TRUE(ini.load(path));
-    for (const char* key : {"ileft", "pan", "ju", "shen", "tianyi", "zhifu", "jiugong", "sun", "save", "angan", "selyue"})
+    for (const char* key : {"ileft", "pan", "ju", "shen", "tianyi", "zhifu", "jiugong", "sun", "save", "angan", "selyue",
+                            "zishi", "yuejiang"})
         EXPECT_EQ(ini.value("qimen", key), "0") << key;
     EXPECT_EQ(ini.value("qimen", "baojian"), "1");
+    form.yuejiang = 1;
+    ASSERT_TRUE(form.apply(root.path(), prompter));
+    EXPECT_EQ(ChartSettingsForm::open(root.path()).yuejiang, 1);
 }
 
 TEST(PaneFiles, PlainTextLoadsInTheDefaultAttributesAndSavesAsGbk) {

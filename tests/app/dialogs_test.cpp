@@ -34,7 +34,7 @@ private slots:
         for (const QString& line : written.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
             if (line.contains('=')) keys << line;
         QCOMPARE(keys, (QStringList{"ileft=0", "pan=0", "ju=0", "shen=0", "tianyi=0", "zhifu=0", "jiugong=0", "sun=0",
-                                    "save=0", "baojian=1", "angan=0", "selyue=0"}));
+                                    "save=0", "baojian=1", "angan=0", "selyue=0", "zishi=0", "yuejiang=0"}));
         QVERIFY(recorder.log.isEmpty());
     }
 

@@ -1,5 +1,6 @@
 // Dates and years as the user types them on the command line: years without a
-// year 0 (−850..2100), "YYYY-MM-DD HH:MM", "YYYY-MM-DD" or "now".
+// year 0 (−850..2100), "YYYY-MM-DD HH:MM", "YYYY-MM-DD" or "now" (the
+// calendar's strict moment form).
 #pragma once
 
 #include <functional>
@@ -11,7 +12,8 @@ namespace qimen::cli {
 
 // Parses a moment; the year is converted to astronomical numbering. Throws
 // CommandError with one clear sentence for a malformed date, a year outside
-// −850..2100 or year 0, or a day, hour or minute out of range.
+// −850..2100 or year 0, an hour or minute out of range, or "不存在这个日期"
+// for a day that does not exist.
 calendar::CivilDateTime parseMoment(const std::string& text, const std::function<calendar::CivilDateTime()>& now);
 
 // Parses a moment of a chart's inputs like parseMoment, but leaves whether

@@ -1,10 +1,9 @@
 // `qimen travel "YYYY-MM-DD HH:MM"`: prints the travel formula of the moment,
-// or its refusal on standard error (exit 1) for a date that does not exist
-// or lies outside 1900..2050.
+// or its refusal on standard error (exit 1): the formula's own for a year
+// outside 1900..2050, "不存在这个日期" for a day that does not exist.
 #include "travel_command.hpp"
 
-#include <cstdio>
-
+#include "calendar/moment_text.hpp"
 #include "search/travel_formula.hpp"
 #include "text/gbk.hpp"
 
@@ -23,16 +22,14 @@ public:
     }
 
     int run(CommandContext& context) override {
-        int year = 0, month = 0, day = 0, hour = 0, minute = 0;
-        char tail = 0;
-        // Only the shape is checked here: the formula itself refuses dates
-        // that do not exist and years outside its range, with its own text.
-        if (std::sscanf(moment_.c_str(), "%5d-%2d-%2d %2d:%2d%c", &year, &month, &day, &hour, &minute, &tail) != 5)
-            throw CommandError("the moment is \"YYYY-MM-DD HH:MM\", not \"" + moment_ + "\"");
-        search::TravelFormula formula = valueOrError(
-            search::travelFormula(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
-                                  static_cast<std::int16_t>(day), static_cast<std::int16_t>(hour),
-                                  static_cast<std::int16_t>(minute)));
+        // The strict moment form of every command; a year outside the
+        // formula's range gets the formula's refusal, whatever its size.
+        auto fields = calendar::readMomentFields(moment_, calendar::MomentKind::Gregorian);
+        if (!fields) throw CommandError(fields.message());
+        if (fields->userYear < 1900 || fields->userYear > 2050) throw CommandError(std::string(search::kTravelRefusal));
+        auto date = valueOrError(calendar::parseMomentText(moment_, calendar::MomentKind::Gregorian));
+        search::TravelFormula formula =
+            valueOrError(search::travelFormula(date.year, date.month, date.day, date.hour, date.minute));
         if (gbk_) {
             context.out << text::utf8ToGbk(formula.text);
         } else {

@@ -54,12 +54,23 @@ TEST_F(AnalysisCommands, TravelPrintsTheFormulaOfTheMoment) {
 }
 
 TEST_F(AnalysisCommands, TravelOutsideItsYearsOrOnAMissingDayIsRefusedWithExitOne) {
-    for (const char* moment : {"1899-12-31 12:00", "2051-01-01 00:00", "2001-02-29 12:00"}) {
+    // Far years are refused, never wrapped into the range (67536 is not 2000).
+    for (const char* moment : {"1899-12-31 12:00", "2051-01-01 00:00", "67536-01-01 10:00", "2101-01-01 00:00",
+                               "-5-01-01 00:00"}) {
         CommandRun r = run({"travel", moment});
         EXPECT_EQ(r.code, 1) << moment;
         EXPECT_EQ(r.err, "qimen: 出行时间在开始时间那里输入，范围在1900－2050年。\n") << moment;
     }
-    EXPECT_EQ(run({"travel", "tomorrow"}).code, 1);
+    // A day that does not exist is named as such.
+    CommandRun missing = run({"travel", "2001-02-29 12:00"});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_EQ(missing.err, "qimen: 不存在这个日期\n");
+    // One strict form, as every command takes it.
+    for (const char* moment : {"tomorrow", "+2001-01-01 10:00", "2001- 1- 1 10: 0", "2001-01-01 10:00x"}) {
+        CommandRun r = run({"travel", moment});
+        EXPECT_EQ(r.code, 1) << moment;
+        EXPECT_EQ(r.out, "") << moment;
+    }
 }
 
 TEST_F(AnalysisCommands, ChartPrintsTheAnalysisBelowTheGrid) {

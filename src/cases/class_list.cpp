@@ -7,6 +7,7 @@
 #include "files/gbk_ini.hpp"
 #include "files/window_settings.hpp"
 #include "text/gbk.hpp"
+#include "text/number_text.hpp"
 
 namespace qimen::cases {
 namespace {
@@ -32,7 +33,7 @@ Expected<void> checkClassLines(const std::vector<std::string>& lines) {
     if (lines.empty()) return fail("类别不能为空");
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const auto& line = lines[i];
-        bool fits = !line.empty() && text::isGbkEncodable(line) && text::gbkLength(line) <= kClassListNameMax &&
+        bool fits = !text::isBlank(line) && text::isGbkEncodable(line) && text::gbkLength(line) <= kClassListNameMax &&
                     line.find_first_of("\r\n") == std::string::npos;
         if (!fits) return fail("第" + std::to_string(i + 1) + "行类别名不合规定，不能加入。");
     }
@@ -41,16 +42,11 @@ Expected<void> checkClassLines(const std::vector<std::string>& lines) {
 
 Expected<void> writeClassList(const std::filesystem::path& root, const std::vector<std::string>& lines) {
     if (auto checked = checkClassLines(lines); !checked) return checked;
-    files::GbkIniFile ini;
-    auto path = files::windowSettingsPath(root);
-    if (auto loaded = ini.load(path); !loaded) return loaded;
-    try {
+    return files::changeIniFile(files::windowSettingsPath(root), [&](files::GbkIniFile& ini) -> Expected<void> {
         for (std::size_t i = 0; i < lines.size(); ++i) ini.setText(kSection, std::to_string(i + 1), lines[i]);
         ini.setInteger(kSection, "count", static_cast<long>(lines.size()));
-    } catch (const files::FieldError& error) {
-        return fail(error.what());
-    }
-    return ini.save(path);
+        return ok();
+    });
 }
 
 }  // namespace qimen::cases

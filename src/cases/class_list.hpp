@@ -27,9 +27,9 @@ enum class MissingClass {
 Expected<std::vector<std::string>> readClassList(const std::filesystem::path& root, MissingClass missing);
 
 // Checks the lines of the class editor; fails with the message of the first
-// fault. No line: "类别不能为空"; an empty line or one longer than 12 GBK
-// bytes (or not writable in GBK): "第" + i + "行类别名不合规定，不能加入。" with i
-// counted from 1.
+// fault. No line: "类别不能为空"; an empty line (or one of spaces only) or one
+// longer than 12 GBK bytes (or not writable in GBK): "第" + i +
+// "行类别名不合规定，不能加入。" with i counted from 1.
 Expected<void> checkClassLines(const std::vector<std::string>& lines);
 
 // Stores the lines as keys 1 .. n and count n, after the check above; keys

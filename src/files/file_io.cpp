@@ -7,7 +7,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <mutex>
+#include <set>
 #include <vector>
 
 namespace qimen::files {
@@ -19,15 +22,63 @@ void checkStep(WriteObserver* observer, const WriteStep& step) {
     if (observer && observer->allow(step) == 0) throw InterruptedOperation{step};
 }
 
-std::filesystem::path temporaryBeside(const std::filesystem::path& path) {
-    auto name = "." + path.filename().string() + ".tmp-" + std::to_string(::getpid());
-    return path.parent_path() / name;
+constexpr std::string_view kTemporaryMark = ".tmp-";
+
+// The writer's process id in a temporary file's name, or 0 for another name.
+pid_t temporaryOwner(const std::string& name) {
+    auto mark = name.rfind(kTemporaryMark);
+    if (name.empty() || name.front() != '.' || mark == std::string::npos) return 0;
+    std::string_view digits = std::string_view(name).substr(mark + kTemporaryMark.size());
+    if (digits.empty() || digits.size() > 9) return 0;
+    pid_t pid = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return 0;
+        pid = pid * 10 + (c - '0');
+    }
+    return pid;
+}
+
+bool processIsGone(pid_t pid) { return pid > 0 && ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+// Once per folder and process: temporaries of writers that were killed
+// before their rename would otherwise pile up beside the files.
+void tidyOnce(const std::filesystem::path& folder) {
+    static std::mutex guard;
+    static std::set<std::filesystem::path> tidied;
+    {
+        std::lock_guard lock(guard);
+        if (!tidied.insert(folder.empty() ? "." : folder).second) return;
+    }
+    removeStaleTemporaries(folder);
 }
 
 }  // namespace
 
+std::filesystem::path temporaryBeside(const std::filesystem::path& path, std::string_view purpose) {
+    std::string name = "." + path.filename().string();
+    if (!purpose.empty()) name += "." + std::string(purpose);
+    return path.parent_path() / (name + std::string(kTemporaryMark) + std::to_string(::getpid()));
+}
+
+std::vector<std::filesystem::path> removeStaleTemporaries(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> removed;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, error)) {
+        pid_t owner = temporaryOwner(entry.path().filename().string());
+        if (owner == 0 || owner == ::getpid() || !processIsGone(owner)) continue;
+        if (entry.is_symlink(error) || !entry.is_regular_file(error)) continue;
+        if (::unlink(entry.path().c_str()) == 0) removed.push_back(entry.path());
+    }
+    return removed;
+}
+
 FileError fileError(const std::string& what, const std::filesystem::path& file, int errorNumber) {
     return FileError(what + " " + file.string() + ": " + std::strerror(errorNumber));
+}
+
+FileError notRegular(const std::filesystem::path& file) {
+    return FileError(file.string() + " is not a regular file (a link, folder, FIFO or device is in its place); "
+                     "it was left alone");
 }
 
 void setDurableWrites(bool value) { durable = value; }
@@ -35,19 +86,22 @@ bool durableWrites() { return durable; }
 
 File::File(const std::filesystem::path& path, Mode mode, WriteObserver* observer)
     : path_(path), observer_(observer) {
-    int flags = O_CLOEXEC | O_NOFOLLOW;
+    // O_NONBLOCK: a FIFO or device put in place of a data file must be refused
+    // at once, not wait for a writer; it has no effect on a regular file.
+    int flags = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
     if (mode == Mode::Read) flags |= O_RDONLY;
     else flags |= O_RDWR;
     if (mode == Mode::ReadWriteCreate) flags |= O_CREAT;
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) throw notRegular(path);
     do {
         fd_ = ::open(path.c_str(), flags, 0644);
     } while (fd_ < 0 && errno == EINTR);
     if (fd_ < 0) throw fileError("cannot open", path, errno);
-    struct stat info {};
     if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd_);
         fd_ = -1;
-        throw FileError("not a regular file: " + path.string());
+        throw notRegular(path);
     }
 }
 
@@ -142,6 +196,7 @@ void syncDirectory(const std::filesystem::path& directory) {
 
 void replaceFileAtomically(const std::filesystem::path& path, std::span<const std::uint8_t> bytes,
                            WriteObserver* observer) {
+    tidyOnce(path.parent_path());
     auto temporary = temporaryBeside(path);
     ::unlink(temporary.c_str());  // a leftover of an earlier crash
     try {
@@ -171,6 +226,7 @@ void replaceFileAtomically(const std::filesystem::path& path, const std::string&
 void copyFileAtomically(const std::filesystem::path& from, const std::filesystem::path& to, WriteObserver* observer) {
     File source(from, File::Mode::Read);
     std::uint64_t size = source.size();
+    tidyOnce(to.parent_path());
     auto temporary = temporaryBeside(to);
     ::unlink(temporary.c_str());
     int fd = ::open(temporary.c_str(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0644);

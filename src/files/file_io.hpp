@@ -10,6 +10,8 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "files/write_steps.hpp"
 
@@ -22,6 +24,8 @@ public:
 
 // Builds "<what> <file>: <reason of errno>".
 FileError fileError(const std::string& what, const std::filesystem::path& file, int errorNumber);
+// Says that `file` is not a regular file and was left alone.
+FileError notRegular(const std::filesystem::path& file);
 
 // One open file descriptor. Writes and flushes pass through the observer,
 // when one is given, before they reach the file.
@@ -30,7 +34,9 @@ public:
     enum class Mode { Read, ReadWrite, ReadWriteCreate };
 
     File() = default;
-    // Opens `path`; never follows a symbolic link in the last component.
+    // Opens `path`; never follows a symbolic link in the last component and
+    // never waits: anything but a regular file (a FIFO, a device, a folder)
+    // is refused at once.
     File(const std::filesystem::path& path, Mode mode, WriteObserver* observer = nullptr);
     ~File();
     File(File&& other) noexcept;
@@ -82,6 +88,16 @@ void copyFileAtomically(const std::filesystem::path& from, const std::filesystem
 
 // Removes a file if present (a link is removed, not its target).
 void removeFile(const std::filesystem::path& path, WriteObserver* observer = nullptr);
+
+// The name a writer gives its temporary file beside `path`:
+// ".<name>[.<purpose>].tmp-<process id>", so that what a killed writer leaves
+// can be told apart and removed.
+std::filesystem::path temporaryBeside(const std::filesystem::path& path, std::string_view purpose = {});
+
+// Removes the temporary files of `folder` (named as above) whose writer no
+// longer runs, and returns them. replaceFileAtomically and copyFileAtomically
+// do this once per folder and process before their first write there.
+std::vector<std::filesystem::path> removeStaleTemporaries(const std::filesystem::path& folder);
 
 // Flushes a folder's entries (after a create, rename or remove in it).
 void syncDirectory(const std::filesystem::path& directory);

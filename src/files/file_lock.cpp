@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,8 +14,14 @@
 namespace qimen::files {
 
 FileLock::FileLock(const std::filesystem::path& lockFile, std::chrono::milliseconds wait) {
-    fd_ = ::open(lockFile.c_str(), O_CREAT | O_RDWR | O_CLOEXEC | O_NOFOLLOW, 0644);
+    fd_ = ::open(lockFile.c_str(), O_CREAT | O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
     if (fd_ < 0) throw fileError("cannot open the lock file", lockFile, errno);
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        throw notRegular(lockFile);
+    }
     auto deadline = std::chrono::steady_clock::now() + wait;
     while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
         int error = errno;

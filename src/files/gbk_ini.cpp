@@ -9,6 +9,7 @@
 #include <charconv>
 
 #include "files/file_io.hpp"
+#include "files/file_lock.hpp"
 #include "files/fixed_fields.hpp"
 #include "text/gbk.hpp"
 
@@ -189,6 +190,26 @@ void GbkIniFile::setText(std::string_view section, std::string_view key, std::st
 
 void GbkIniFile::setInteger(std::string_view section, std::string_view key, long value) {
     setText(section, key, std::to_string(value));
+}
+
+Expected<void> changeIniFile(const std::filesystem::path& path,
+                             const std::function<Expected<void>(GbkIniFile&)>& change,
+                             std::chrono::milliseconds wait) {
+    try {
+        std::error_code ignored;
+        std::filesystem::create_directories(path.parent_path(), ignored);
+        auto lockFile = path;
+        lockFile.replace_extension(".lock");
+        FileLock lock(lockFile, wait);
+        GbkIniFile ini;
+        if (auto loaded = ini.load(path); !loaded) return loaded;
+        if (auto changed = change(ini); !changed) return changed;
+        return ini.save(path);
+    } catch (const FileError& error) {
+        return fail(error.what());
+    } catch (const FieldError& error) {
+        return fail(error.what());
+    }
 }
 
 bool GbkIniFile::deleteKey(std::string_view section, std::string_view key) {

@@ -3,7 +3,9 @@
 // program does not touch are written back exactly as they were read.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,6 +62,15 @@ private:
     std::unique_ptr<Parser> parser_;
     bool loaded_ = false;
 };
+
+// Changes the INI file `path` in one turn: holding the lock file beside it
+// (dili.ini → dili.lock, waiting up to `wait` for another holder), it loads
+// the file afresh, lets `change` edit it and saves it. Two processes changing
+// the same file so take turns, and neither loses the other's change. When
+// `change` fails, nothing is written and its message is returned.
+Expected<void> changeIniFile(const std::filesystem::path& path,
+                             const std::function<Expected<void>(GbkIniFile&)>& change,
+                             std::chrono::milliseconds wait = std::chrono::seconds(10));
 
 // True when the bytes are well-formed UTF-8 containing at least one non-ASCII
 // character: text saved in the wrong encoding (GBK text of Chinese characters

@@ -53,17 +53,12 @@ Expected<WindowSettings> readWindowSettings(const std::filesystem::path& root) {
 }
 
 Expected<void> writeWindowSettings(const std::filesystem::path& root, const WindowSettings& settings) {
-    GbkIniFile ini;
-    auto path = windowSettingsPath(root);
-    if (auto loaded = ini.load(path); !loaded) return loaded;
-    try {
+    return changeIniFile(windowSettingsPath(root), [&](GbkIniFile& ini) -> Expected<void> {
         for (const auto& key : kIntegerKeys)
             if (!key.bounds || settings.state == 0) ini.setInteger(key.section, key.key, settings.*key.field);
         ini.setText(kFontSection, kFontKey, settings.fontName);
-    } catch (const FieldError& error) {
-        return fail(error.what());
-    }
-    return ini.save(path);
+        return ok();
+    });
 }
 
 long effectiveListWidth(long stored) { return stored > 30 ? stored : 30; }

@@ -5,6 +5,7 @@
 #include "files/fixed_fields.hpp"
 #include "places/provinces.hpp"
 #include "text/gbk.hpp"
+#include "text/number_text.hpp"
 
 namespace qimen::places {
 namespace {
@@ -76,30 +77,34 @@ PlaceCoordinates PlaceTable::coordinates(std::string_view province, std::string_
 Expected<void> PlaceTable::checkName(std::string_view province, std::string_view city) const {
     if (!isTableProvince(province))
         return fail(quoted(province) + " is not one of the 34 provinces of the place table");
-    if (city.empty()) return fail("the place needs a name");
+    if (text::isBlank(city)) return fail("the place needs a name");
     if (characterCount(city) > kCityNameMaxCharacters) return fail(quoted(city) + " is longer than 10 characters");
     if (!text::isGbkEncodable(city)) return fail(quoted(city) + " cannot be written in GBK");
     return ok();
 }
 
+// Both changes go through changeIniFile, so concurrent writers take turns on
+// the file and each keeps the other's change; the table is reloaded after.
 Expected<void> PlaceTable::setPlace(std::string_view province, std::string_view city, const PlaceValue& value) {
     if (auto named = checkName(province, city); !named) return named;
     if (auto inRange = checkPlaceValue(value); !inRange) return inRange;
-    if (auto loaded = reload(); !loaded) return loaded;
-    try {
-        ini_.setText(province, city, formatPlaceValue(value));
-    } catch (const files::FieldError& error) {
-        (void)reload();
-        return fail(error.what());
-    }
-    return ini_.save(path());
+    auto changed = files::changeIniFile(path(), [&](files::GbkIniFile& ini) -> Expected<void> {
+        ini.setText(province, city, formatPlaceValue(value));
+        return ok();
+    });
+    (void)reload();
+    return changed;
 }
 
 Expected<void> PlaceTable::deletePlace(std::string_view province, std::string_view city) {
-    if (auto loaded = reload(); !loaded) return loaded;
-    if (!hasCity(province, city)) return fail(std::string(province) + " has no place " + quoted(city));
-    ini_.deleteKey(province, city);
-    return ini_.save(path());
+    auto changed = files::changeIniFile(path(), [&](files::GbkIniFile& ini) -> Expected<void> {
+        if (!isTableProvince(province) || !ini.hasKey(province, city))
+            return fail(std::string(province) + " has no place " + quoted(city));
+        ini.deleteKey(province, city);
+        return ok();
+    });
+    (void)reload();
+    return changed;
 }
 
 }  // namespace qimen::places

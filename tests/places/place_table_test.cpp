@@ -2,6 +2,7 @@
 // the add, change and delete operations on the file.
 #include <gtest/gtest.h>
 
+#include "../files/child_process.hpp"
 #include "../files/temp_data_root.hpp"
 #include "places/place_table.hpp"
 #include "places/provinces.hpp"
@@ -114,6 +115,7 @@ TEST_F(PlaceTableTest, RefusedChangesLeaveTheFile) {
     EXPECT_FALSE(table.setPlace("福建省", "一二三四五六七八九十一", {120, 0, 30, 0}));
     EXPECT_FALSE(table.setPlace("福建省", "a=b", {120, 0, 30, 0}));
     EXPECT_FALSE(table.setPlace("福建省", "", {120, 0, 30, 0}));
+    EXPECT_FALSE(table.setPlace("福建省", "　", {120, 0, 30, 0}));  // spaces only count as empty
     EXPECT_EQ(readText(root.dat() / "dili.ini"), before);
 }
 
@@ -132,6 +134,27 @@ TEST_F(PlaceTableTest, Utf8TableIsReportedAndNotOverwritten) {
     EXPECT_TRUE(table.cities("福建省").empty());
     EXPECT_FALSE(table.setPlace("福建省", "厦门", {118, 5, 24, 29}));
     EXPECT_EQ(readText(root.dat() / "dili.ini"), "[福建省]\r\n福州=119:18*26:5\r\n");
+}
+
+// Sixteen processes adding a place each at the same moment: each change is
+// made on the file as the one before left it, so all sixteen are kept.
+TEST_F(PlaceTableTest, ConcurrentChangesAreAllKept) {
+    write("[福建省]\r\n福州=119:18*26:5\r\n");
+    int go[2];
+    ASSERT_EQ(::pipe(go), 0);
+    std::vector<std::unique_ptr<qimen::testing::Child>> children;
+    for (int i = 0; i < 16; ++i) {
+        children.push_back(std::make_unique<qimen::testing::Child>([&, i](int) {
+            ::close(go[1]);
+            char start;
+            if (::read(go[0], &start, 1) < 0) return 2;
+            return PlaceTable(root.path()).setPlace("福建省", "城" + std::to_string(i), {119, i, 26, 5}) ? 0 : 1;
+        }));
+    }
+    ::close(go[0]);
+    ::close(go[1]);
+    for (auto& child : children) EXPECT_EQ(child->wait().code, 0);
+    EXPECT_EQ(PlaceTable(root.path()).cities("福建省").size(), 17u);
 }
 
 }  // namespace

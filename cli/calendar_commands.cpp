@@ -12,6 +12,7 @@
 #include "calendar/solar_terms.hpp"
 #include "calendar/true_solar_time.hpp"
 #include "chart/vocabulary.hpp"
+#include "chart_request_options.hpp"
 #include "date_argument.hpp"
 #include "json_fields.hpp"
 
@@ -100,14 +101,17 @@ class SolarTimeCommand : public MomentCommand {
 public:
     CLI::App* attach(CLI::App& group) override {
         auto* sub = attachMoment(group, "solar-time", "true solar time of a clock time (zone 120° E)");
-        sub->add_option("--lon", longitude_, "longitude in degrees east")->required()->check(CLI::Range(-180.0, 180.0));
+        sub->add_option("--lon", longitude_, "longitude, decimal degrees east (-180..180)")
+            ->required()
+            ->check(decimalDegrees(180.0));
         return sub;
     }
     int run(CommandContext& context) override {
         auto date = moment(context);
-        auto solar = calendar::trueSolarTime(date, longitude_);
+        double longitude = parseDegrees(longitude_, 180.0, "--lon");
+        auto solar = calendar::trueSolarTime(date, longitude);
         if (json_)
-            context.out << json{{"clock", momentJson(date)}, {"longitude", longitude_}, {"solarTime", momentJson(solar)}}
+            context.out << json{{"clock", momentJson(date)}, {"longitude", longitude}, {"solarTime", momentJson(solar)}}
                                .dump(2)
                         << '\n';
         else
@@ -116,7 +120,7 @@ public:
     }
 
 private:
-    double longitude_ = 120.0;
+    std::string longitude_;
 };
 
 class TermsCommand : public Command {

@@ -5,6 +5,7 @@
 #include "cases_command.hpp"
 
 #include <charconv>
+#include <climits>
 #include <filesystem>
 #include <optional>
 
@@ -15,6 +16,7 @@
 #include "chart_request_options.hpp"
 #include "cli_prompter.hpp"
 #include "files/window_settings.hpp"
+#include "text/number_text.hpp"
 #include "json_fields.hpp"
 #include "user_data.hpp"
 #include "workflow/case_search_form.hpp"
@@ -30,6 +32,8 @@ using nlohmann::json;
 // Cases listed when no --all is given, as the main window lists at start-up.
 constexpr std::int32_t kFirstListed = 300;
 
+// The store for a command that writes to it: a damaged store is refused with
+// its damage and the way to repair it.
 cases::CaseStore openStore() {
     cases::CaseStore store(preparedDataRoot());
     succeedOrError(store.open());
@@ -39,6 +43,23 @@ cases::CaseStore openStore() {
 // Names the folder where a clear or import kept the store it replaced.
 void printBackup(CommandContext& context, const cases::CaseStore& store) {
     if (!store.lastBackup().empty()) context.out << "原有记录已备份到" << store.lastBackup().string() << "\n";
+}
+
+// The store for a command that only reads it, with what is wrong with it (""
+// when sound): what can be read is shown, then the damage is reported. A
+// store whose header cannot be read is refused at once.
+std::pair<cases::CaseStore, std::string> openStoreForReading() {
+    cases::CaseStore store(preparedDataRoot());
+    auto opened = store.open();
+    if (!opened && !store.header()) throw CommandError(opened.message());
+    return {std::move(store), opened.message()};
+}
+
+// A case number as typed: decimal digits only ("0x1" and "1e0" are not 1).
+std::int32_t caseNumber(const std::string& text) {
+    auto n = text::parseDecimalInteger(text);
+    if (!n || *n < INT32_MIN || *n > INT32_MAX) throw CommandError("\"" + text + "\" is not a case number");
+    return static_cast<std::int32_t>(*n);
 }
 
 json caseJson(std::int32_t n, const cases::CaseRecord& r, const std::filesystem::path& commentary) {
@@ -62,13 +83,16 @@ json caseJson(std::int32_t n, const cases::CaseRecord& r, const std::filesystem:
     return j;
 }
 
-// The case list: ID, 求测人, 日期, 类别, 占问事宜, one case a line.
-void printList(CommandContext& context, cases::CaseStore& store, const std::vector<std::int32_t>& numbers, bool asJson) {
+// The case list: ID, 求测人, 日期, 类别, 占问事宜, one case a line; then the
+// store's damage, when it has any, as the command's failure.
+void printList(CommandContext& context, cases::CaseStore& store, const std::vector<std::int32_t>& numbers, bool asJson,
+               const std::string& damage) {
     auto live = valueOrError(store.readLive(numbers));
     if (asJson) {
         json list = json::array();
         for (auto& [n, image] : live) list.push_back(caseJson(n, cases::decodeCaseRecord(image), store.commentaryPath(n)));
         context.out << list.dump(2) << '\n';
+        if (!damage.empty()) throw CommandError(damage);
         return;
     }
     context.out << "ID\t求测人\t日期\t类别\t占问事宜\n";
@@ -78,6 +102,7 @@ void printList(CommandContext& context, cases::CaseStore& store, const std::vect
                     << r.matter << '\n';
     }
     if (!store.lastWarning().empty()) context.err << "qimen: " << store.lastWarning() << '\n';
+    if (!damage.empty()) throw CommandError(damage);
 }
 
 class CasesListCommand : public Command {
@@ -90,17 +115,18 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
-        auto store = openStore();
+        auto [store, damage] = openStoreForReading();
         std::vector<std::int32_t> numbers;
         if (all_) {
             auto header = valueOrError(store.header());
-            if (header.slotCount == 0) throw CommandError("没有记录，无从查找。");
             numbers = valueOrError(store.filteredScan({}));
+            if (numbers.empty() && !damage.empty()) throw CommandError(damage);
+            if (header.slotCount == 0) throw CommandError("没有记录，无从查找。");
             if (numbers.empty()) throw CommandError("没有找到符合条件的事例。");
         } else {
             for (std::int32_t n = 0; n < kFirstListed; ++n) numbers.push_back(n);
         }
-        printList(context, store, numbers, json_);
+        printList(context, store, numbers, json_, damage);
         return 0;
     }
 
@@ -114,16 +140,24 @@ public:
     std::string group() const override { return "cases"; }
     CLI::App* attach(CLI::App& group) override {
         auto* sub = group.add_subcommand("show", "show every field of one case");
-        sub->add_option("id", id_, "case number")->required();
+        sub->add_option("id", idText_, "case number")->required();
         sub->add_flag("--json", json_, "print JSON");
         return sub;
     }
     int run(CommandContext& context) override {
-        auto store = openStore();
-        auto r = cases::decodeCaseRecord(valueOrError(store.read(id_)));
+        id_ = caseNumber(idText_);
+        auto [store, damage] = openStoreForReading();
+        auto image = store.read(id_);
+        if (!image) {
+            if (damage.empty()) throw CommandError(image.message());
+            context.err << "qimen: " << image.message() << '\n';
+            throw CommandError(damage);
+        }
+        auto r = cases::decodeCaseRecord(*image);
         auto j = caseJson(id_, r, store.commentaryPath(id_));
         if (json_) {
             context.out << j.dump(2) << '\n';
+            if (!damage.empty()) throw CommandError(damage);
             return 0;
         }
         context.out << "ID: " << id_ << "\n求测人: " << r.askerName << "\n日期: " << cases::caseDateText(r) << ' '
@@ -133,10 +167,12 @@ public:
         if (r.method == cases::kManualJuMethod) context.out << " 局: " << int(r.givenJu);
         context.out << "\n附加信息: " << r.notes << '\n';
         if (!j["commentaryFile"].is_null()) context.out << "评注: " << j["commentaryFile"].get<std::string>() << '\n';
+        if (!damage.empty()) throw CommandError(damage);
         return 0;
     }
 
 private:
+    std::string idText_;
     std::int32_t id_ = -1;
     bool json_ = false;
 };
@@ -251,7 +287,7 @@ public:
             "edit",
             "change a case's moment, asker, matter, class or notes (its chart and commentary file stay); "
             "--at replaces the whole moment, so give --lunar and --leap again for a lunar date");
-        sub->add_option("id", id_, "case number")->required();
+        sub->add_option("id", idText_, "case number")->required();
         inputs_.attachMoment(*sub);
         sub->get_option("--at")->default_str("");  // an edit keeps the stored moment unless --at is given
         inputs_.attachTexts(*sub);
@@ -271,10 +307,11 @@ public:
         std::string name = inputs_.nameGiven() ? inputs_.askerName() : "";
         std::string matter = inputs_.matterGiven() ? inputs_.matter() : "";
 
+        std::int32_t id = caseNumber(idText_);
         CaseDesk desk(context);
         auto& c = *desk.consultation;
-        valueOrError(c.store().read(id_));
-        bool edited = c.editCase(id_, [&](workflow::CaseEditForm& form) {
+        valueOrError(c.store().read(id));
+        bool edited = c.editCase(id, [&](workflow::CaseEditForm& form) {
             if (moment) {
                 workflow::ConsultationInputs in;
                 setMomentInputs(in, moment->date, moment->lunarInput, moment->leapMonth);
@@ -295,7 +332,7 @@ public:
     }
 
 private:
-    std::int32_t id_ = -1;
+    std::string idText_;
     ChartRequestOptions inputs_;
     std::string class_, notes_;
     CLI::Option* classOption_ = nullptr;
@@ -307,19 +344,20 @@ public:
     std::string group() const override { return "cases"; }
     CLI::App* attach(CLI::App& group) override {
         auto* sub = group.add_subcommand("delete", "delete a case and its commentary file");
-        sub->add_option("id", id_, "case number")->required();
+        sub->add_option("id", idText_, "case number")->required();
         return sub;
     }
     int run(CommandContext& context) override {
+        std::int32_t id = caseNumber(idText_);
         CaseDesk desk(context);
-        valueOrError(desk.consultation->store().read(id_));
-        if (!desk.consultation->deleteCase(id_)) desk.prompter.refuse();
+        valueOrError(desk.consultation->store().read(id));
+        if (!desk.consultation->deleteCase(id)) desk.prompter.refuse();
         context.out << "完成\n";
         return 0;
     }
 
 private:
-    std::int32_t id_ = -1;
+    std::string idText_;
 };
 
 class CasesFindCommand : public Command {
@@ -343,12 +381,14 @@ public:
             form_.yearFrom = years_.substr(0, dots);
             form_.yearTo = years_.substr(dots + 2);
         }
-        auto store = openStore();
+        auto [store, damage] = openStoreForReading();
         CliPrompter prompter;
         cases::CaseFilter filter;
         auto numbers = form_.search(filter, store, prompter);
+        // What a damaged store hides is no "not found".
+        if (!numbers && !damage.empty()) throw CommandError(damage);
         if (!numbers) prompter.refuse();
-        printList(context, store, *numbers, json_);
+        printList(context, store, *numbers, json_, damage);
         return 0;
     }
 
@@ -368,8 +408,9 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
-        auto store = openStore();
+        auto [store, damage] = openStoreForReading();
         succeedOrError(store.exportTo(folder_));
+        if (!damage.empty()) throw CommandError("the store was copied as it is, damage included: " + damage);
         context.out << "成功导出，已保存到" << folder_ << "目录下\n";
         return 0;
     }
@@ -388,7 +429,8 @@ public:
         return sub;
     }
     int run(CommandContext& context) override {
-        auto store = openStore();
+        // A damaged store may be replaced: nothing of it is read.
+        cases::CaseStore store(preparedDataRoot());
         succeedOrError(store.importFrom(file_));
         context.out << "成功导入\n";
         printBackup(context, store);
@@ -409,7 +451,7 @@ public:
     }
     int run(CommandContext& context) override {
         if (!yes_) throw CommandError("这将清除所有历史记录; add --yes to confirm");
-        auto store = openStore();
+        cases::CaseStore store(preparedDataRoot());
         succeedOrError(store.clear());
         context.out << "清除完成\n";
         printBackup(context, store);
@@ -419,6 +461,23 @@ public:
 
 private:
     bool yes_ = false;
+};
+
+class CasesRepairCommand : public Command {
+public:
+    std::string group() const override { return "cases"; }
+    CLI::App* attach(CLI::App& group) override {
+        return group.add_subcommand("repair",
+                                    "rebuild a damaged store's header from the slots its files hold whole "
+                                    "(a copy of the damaged file is kept as dat/qimen0.dat.damaged-N)");
+    }
+    int run(CommandContext& context) override {
+        cases::CaseStore store(preparedDataRoot());
+        auto repaired = store.repair();
+        if (!repaired) throw CommandError(repaired.message());
+        context.out << *repaired << '\n';
+        return 0;
+    }
 };
 
 }  // namespace
@@ -433,6 +492,7 @@ void addCaseCommands(std::vector<std::unique_ptr<Command>>& commands) {
     commands.push_back(std::make_unique<CasesExportCommand>());
     commands.push_back(std::make_unique<CasesImportCommand>());
     commands.push_back(std::make_unique<CasesClearCommand>());
+    commands.push_back(std::make_unique<CasesRepairCommand>());
 }
 
 }  // namespace qimen::cli

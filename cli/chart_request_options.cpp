@@ -1,6 +1,7 @@
 // Chart request options: parsing and checking of each input.
 #include "chart_request_options.hpp"
 
+#include <climits>
 #include <ctime>
 #include <map>
 #include <random>
@@ -9,6 +10,7 @@
 #include "places/place_table.hpp"
 #include "user_data.hpp"
 #include "text/gbk.hpp"
+#include "text/number_text.hpp"
 
 namespace qimen::cli {
 namespace {
@@ -44,17 +46,33 @@ std::pair<std::string, long> parseSettingOverride(const std::string& text) {
     if (eq == std::string::npos || eq == 0) throw CommandError("--set takes key=value, not \"" + text + "\"");
     std::string key = text.substr(0, eq);
     std::string value = text.substr(eq + 1);
-    try {
-        std::size_t used = 0;
-        long number = std::stol(value, &used);
-        if (used == value.size()) {
-            chart::ChartSettings probe;
-            if (!chart::setChartSetting(probe, key, number)) throw CommandError("--set: no chart setting \"" + key + "\"");
-            return {key, number};
-        }
-    } catch (const std::logic_error&) {
-    }
-    throw CommandError("--set " + key + ": \"" + value + "\" is not a whole number");
+    auto number = text::parseDecimalInteger(value);
+    if (!number || *number < LONG_MIN || *number > LONG_MAX)
+        throw CommandError("--set " + key + ": \"" + value + "\" is not a whole number");
+    chart::ChartSettings probe;
+    if (!chart::setChartSetting(probe, key, static_cast<long>(*number)))
+        throw CommandError("--set: no chart setting \"" + key + "\"");
+    return {key, static_cast<long>(*number)};
+}
+
+namespace {
+
+std::string degreesProblem(const std::string& text, double limit) {
+    auto value = text::parseDecimalNumber(text);
+    if (value && *value >= -limit && *value <= limit) return {};
+    return "takes decimal degrees in " + std::to_string(int(-limit)) + ".." + std::to_string(int(limit)) + ", not \"" +
+           text + "\"";
+}
+
+}  // namespace
+
+CLI::Validator decimalDegrees(double limit) {
+    return CLI::Validator([limit](std::string& text) { return degreesProblem(text, limit); }, "DEGREES");
+}
+
+double parseDegrees(const std::string& text, double limit, const char* what) {
+    if (auto problem = degreesProblem(text, limit); !problem.empty()) throw CommandError(std::string(what) + " " + problem);
+    return *text::parseDecimalNumber(text);
 }
 
 std::string checkedGbkText(const std::string& text, std::size_t maxBytes, const char* what) {
@@ -89,10 +107,10 @@ void ChartRequestOptions::attachLayout(CLI::App& app) {
 }
 
 void ChartRequestOptions::attachCoordinates(CLI::App& app) {
-    lonOption_ = app.add_option("--lon", longitude_, "longitude, degrees east, instead of the place's")
-                     ->check(CLI::Range(-180.0, 180.0));
-    latOption_ = app.add_option("--lat", latitude_, "latitude, degrees north, instead of the place's")
-                     ->check(CLI::Range(-90.0, 90.0));
+    lonOption_ = app.add_option("--lon", longitude_, "longitude, decimal degrees east, instead of the place's")
+                     ->check(decimalDegrees(180.0));
+    latOption_ = app.add_option("--lat", latitude_, "latitude, decimal degrees north, instead of the place's")
+                     ->check(decimalDegrees(90.0));
 }
 
 void ChartRequestOptions::attachAll(CLI::App& app) {
@@ -132,8 +150,10 @@ chart::ChartRequest ChartRequestOptions::request(const CommandContext& context) 
     // Without --place the chart's place line stays empty, as it always was
     // for the tool; the coordinates are those of 未知地.
     request.placeName = place_.empty() ? "" : workflow::placeNameOf(place.provinceItem, place.city.name);
-    request.longitude = given(lonOption_) ? static_cast<float>(longitude_) : place.city.longitude;
-    request.latitude = given(latOption_) ? static_cast<float>(latitude_) : place.city.latitude;
+    request.longitude =
+        given(lonOption_) ? static_cast<float>(parseDegrees(longitude_, 180.0, "--lon")) : place.city.longitude;
+    request.latitude =
+        given(latOption_) ? static_cast<float>(parseDegrees(latitude_, 90.0, "--lat")) : place.city.latitude;
     for (const auto& s : settings_) parseSettingOverride(s);
     return request;
 }

@@ -73,8 +73,8 @@ private:
     std::string name_;
     std::string matter_;
     std::string place_;
-    double longitude_ = 120.0;
-    double latitude_ = 30.0;
+    std::string longitude_ = "120";
+    std::string latitude_ = "30";
     std::vector<std::string> settings_;
     CLI::Option* atOption_ = nullptr;
     CLI::Option* lunarOption_ = nullptr;
@@ -88,6 +88,12 @@ private:
 // "key=value" naming a chart setting and a whole number → the change for one
 // run; CommandError with one line otherwise.
 std::pair<std::string, long> parseSettingOverride(const std::string& text);
+
+// A decimal number of degrees in -limit..limit (no hex, exponent, nan or
+// inf), else CommandError naming `what`.
+double parseDegrees(const std::string& text, double limit, const char* what);
+// The same rule as an option check: anything else is a usage error (exit 2).
+CLI::Validator decimalDegrees(double limit);
 
 // A text within its GBK byte limit, else CommandError naming `what`.
 std::string checkedGbkText(const std::string& text, std::size_t maxBytes, const char* what);

@@ -95,10 +95,11 @@ StoreHeader CaseStore::readHeader() const {
     StoreHeaderImage image{};
     if (file.readAt(0, image) != image.size())
         throw StoreError("the case store header in " + path.string() + " is cut short (" +
-                         std::to_string(file.size()) + " of 20 bytes); the store is damaged");
+                         std::to_string(file.size()) + " of 20 bytes); the store is damaged. " + layout::kRepairAdvice);
     StoreHeader header = decodeStoreHeader(image);
     if (auto sound = checkStoreHeader(header, false); !sound)
-        throw StoreError("the case store header in " + path.string() + " is damaged: " + sound.message());
+        throw StoreError("the case store header in " + path.string() + " is damaged: " + sound.message() + ". " +
+                         layout::kRepairAdvice);
     return header;
 }
 
@@ -145,16 +146,23 @@ void CaseStore::finishInterruptedUpdate() {
 }
 
 Expected<void> CaseStore::open() {
-    return locked([&] {
+    std::optional<std::string> damage;
+    auto opened = locked([&] {
         auto commentary = files::commentaryDirectory(root_);
         std::filesystem::create_directories(commentary);
         if (!std::filesystem::is_directory(dat_) || !std::filesystem::is_directory(commentary))
             throw StoreError("cannot create " + dat_.string() + " and " + commentary.string());
         auto path = dataFilePath(0);
-        if (std::filesystem::exists(std::filesystem::symlink_status(path))) return;
-        files::replaceFileAtomically(path, std::span<const std::uint8_t>(encodeStoreHeader(StoreHeader{})),
-                                     options_.observer);
+        if (!std::filesystem::exists(std::filesystem::symlink_status(path))) {
+            files::replaceFileAtomically(path, std::span<const std::uint8_t>(encodeStoreHeader(StoreHeader{})),
+                                         options_.observer);
+            return;
+        }
+        damage = filesDisagreement(readHeader());
     });
+    if (!opened) return opened;
+    if (damage) return fail(*damage);
+    return ok();
 }
 
 std::int32_t CaseStore::slotCount() {
@@ -227,7 +235,30 @@ std::optional<std::int32_t> CaseStore::lowestDeletedSlot(const StoreHeader& head
     return std::nullopt;
 }
 
-std::int32_t CaseStore::appendNewSlot(StoreHeader header, CaseRecordImage image) {
+void CaseStore::setDeletedByte(File& data, std::int32_t n, std::uint8_t value) {
+    const std::uint8_t byte[1] = {value};
+    data.writeAt(slotOffset(n) + field::kDeleted, byte);
+    data.sync();
+}
+
+bool CaseStore::writeCommentary(std::int32_t n, std::string_view bytes) {
+    auto path = commentaryPath(n);
+    try {
+        files::replaceFileAtomically(path, std::string(bytes), options_.observer);
+        return true;
+    } catch (const files::FileError& error) {
+        warning_ = "case " + std::to_string(n) + " was saved without its commentary file: " + error.what();
+    } catch (const std::filesystem::filesystem_error& error) {
+        warning_ = "case " + std::to_string(n) + " was saved without its commentary file: " + error.what();
+    }
+    // Whatever an earlier case of this slot left there is not this case's.
+    std::error_code ignored;
+    if (files::isPlainFile(path)) std::filesystem::remove(path, ignored);
+    return false;
+}
+
+std::int32_t CaseStore::appendNewSlot(StoreHeader header, CaseRecordImage image,
+                                      std::optional<std::string_view> commentary) {
     std::int32_t n = header.slotCount;
     if (fileCountFor(n + 1) > kMaxFileCount) throw StoreError("the case store is full");
     std::int32_t k = n / kSlotsPerFile;
@@ -240,37 +271,43 @@ std::int32_t CaseStore::appendNewSlot(StoreHeader header, CaseRecordImage image)
         throw StoreError(path.string() + " is shorter than the slots it should hold; nothing was added, "
                          "so that no hole of empty records is made");
     files::writeLittleEndian<std::int32_t>(image, field::kCaseNumber, n);
-    image[field::kDeleted] = 0;
-    data.writeAt(offset, image);  // beyond slotCount: invisible until the header counts it
+    // Beyond slotCount and marked deleted: a kill from here until the record
+    // is made live leaves a slot that no one counts as a case.
+    image[field::kDeleted] = 1;
+    data.writeAt(offset, image);
     data.sync();
     header.slotCount = n + 1;
     header.fileCount = static_cast<std::int16_t>(n / kSlotsPerFile + 1);
     writeHeader(header);
+    if (commentary) writeCommentary(n, *commentary);
+    setDeletedByte(data, n, 0);
     return n;
 }
 
-Expected<std::int32_t> CaseStore::append(const CaseRecordImage& record) {
+std::int32_t CaseStore::reuseSlot(std::int32_t n, StoreHeader header, CaseRecordImage image,
+                                  std::optional<std::string_view> commentary) {
+    files::writeLittleEndian<std::int32_t>(image, field::kCaseNumber, n);
+    File data(dataFilePath(n / kSlotsPerFile), File::Mode::ReadWrite, options_.observer);
+    // Written whole while still marked deleted, then made live by one byte,
+    // so a cut write never shows a torn record.
+    image[field::kDeleted] = 1;
+    data.writeAt(slotOffset(n), image);
+    data.sync();
+    if (commentary) writeCommentary(n, *commentary);
+    setDeletedByte(data, n, 0);
+    if (header.deletedCount <= 1) header.reuseFlag = 0;
+    header.deletedCount = std::max(0, header.deletedCount - 1);
+    writeHeader(header);
+    return n;
+}
+
+Expected<std::int32_t> CaseStore::append(const CaseRecordImage& record, std::optional<std::string_view> commentary) {
     std::int32_t result = -1;
     auto done = locked([&] {
-        StoreHeader header = readHeader();
-        CaseRecordImage image = record;
+        StoreHeader header = readHeaderForWriting();
         if (header.reuseFlag == 1) {
             if (auto target = lowestDeletedSlot(header)) {
-                std::int32_t n = *target;
-                files::writeLittleEndian<std::int32_t>(image, field::kCaseNumber, n);
-                File data(dataFilePath(n / kSlotsPerFile), File::Mode::ReadWrite, options_.observer);
-                // Written whole while still marked deleted, then made live by one byte,
-                // so a cut write never shows a torn record.
-                image[field::kDeleted] = 1;
-                data.writeAt(slotOffset(n), image);
-                data.sync();
-                const std::uint8_t live[1] = {0};
-                data.writeAt(slotOffset(n) + field::kDeleted, live);
-                data.sync();
-                if (header.deletedCount <= 1) header.reuseFlag = 0;
-                header.deletedCount = std::max(0, header.deletedCount - 1);
-                writeHeader(header);
-                result = n;
+                result = reuseSlot(*target, header, record, commentary);
                 return;
             }
             // The header counts deleted slots that are not there: the counts are
@@ -278,7 +315,7 @@ Expected<std::int32_t> CaseStore::append(const CaseRecordImage& record) {
             header.reuseFlag = 0;
             header.deletedCount = 0;
         }
-        result = appendNewSlot(header, image);
+        result = appendNewSlot(header, record, commentary);
     });
     if (!done) return fail(done.message());
     return result;
@@ -286,7 +323,7 @@ Expected<std::int32_t> CaseStore::append(const CaseRecordImage& record) {
 
 Expected<void> CaseStore::update(std::int32_t n, const CaseRecordImage& image) {
     return locked([&] {
-        StoreHeader header = readHeader();
+        StoreHeader header = readHeaderForWriting();
         if (n < 0 || n >= header.slotCount)
             throw StoreError("no case " + std::to_string(n) + " to update");
         auto redoPath = dat_ / layout::kRedoFile;
@@ -303,22 +340,33 @@ Expected<void> CaseStore::update(std::int32_t n, const CaseRecordImage& image) {
     });
 }
 
+void CaseStore::markSlotDeleted(std::int32_t n) {
+    StoreHeader header = readHeaderForWriting();
+    if (n < 0 || n >= header.slotCount) throw StoreError("no case " + std::to_string(n) + " to delete");
+    CaseRecordImage image{};
+    readSlot(n, image);
+    if (image[field::kDeleted] != 0) throw StoreError("case " + std::to_string(n) + " is already deleted");
+    {
+        File data(dataFilePath(n / kSlotsPerFile), File::Mode::ReadWrite, options_.observer);
+        setDeletedByte(data, n, 1);
+    }
+    header.deletedCount += 1;
+    if (header.deletedCount >= kReuseThreshold) header.reuseFlag = 1;
+    writeHeader(header);
+}
+
 Expected<void> CaseStore::markDeleted(std::int32_t n) {
+    return locked([&] { markSlotDeleted(n); });
+}
+
+Expected<void> CaseStore::deleteCase(std::int32_t n) {
     return locked([&] {
-        StoreHeader header = readHeader();
-        if (n < 0 || n >= header.slotCount) throw StoreError("no case " + std::to_string(n) + " to delete");
-        CaseRecordImage image{};
-        readSlot(n, image);
-        if (image[field::kDeleted] != 0) throw StoreError("case " + std::to_string(n) + " is already deleted");
-        {
-            File data(dataFilePath(n / kSlotsPerFile), File::Mode::ReadWrite, options_.observer);
-            const std::uint8_t deleted[1] = {1};
-            data.writeAt(slotOffset(n) + field::kDeleted, deleted);
-            data.sync();
+        markSlotDeleted(n);
+        try {
+            files::removeFile(commentaryPath(n), options_.observer);
+        } catch (const files::FileError& error) {
+            warning_ = std::string("the commentary file was kept: ") + error.what();
         }
-        header.deletedCount += 1;
-        if (header.deletedCount >= kReuseThreshold) header.reuseFlag = 1;
-        writeHeader(header);
     });
 }
 

@@ -7,10 +7,19 @@
 // header from disk, does its work and lets go; no record is kept in memory.
 //
 // Durability: a write never puts an earlier record at risk. A new slot is
-// written and flushed before the header that counts it; a reused slot is
-// written whole while still marked deleted and only then marked live; an
-// update of a live slot goes first to the redo file, so a cut write is either
-// finished from there or never happened; a deletion flips one byte.
+// written whole while still marked deleted, flushed, counted by the header,
+// given its commentary file and only then marked live (a reused slot alike,
+// its deleted count lowered last); an update of a live slot goes first to the
+// redo file, so a cut write is either finished from there or never happened;
+// a deletion flips one byte, then removes the commentary file. So a kill
+// leaves at most one slot beyond the header's count, marked deleted or cut
+// short, and never a live record without its commentary.
+//
+// Damage: a header that cannot be right, or one that disagrees with its data
+// files (a file cut inside the slots counted, or holding whole records beyond
+// them), is never written over: every write refuses it with a message naming
+// the damage and the way out, repair(), which keeps a copy of the damaged
+// header file and rebuilds the header from the slots that can be read.
 //
 // Failure: every operation answers an Expected whose message tells why it
 // failed; none raises.
@@ -23,6 +32,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -30,6 +40,7 @@
 #include "cases/case_filter.hpp"
 #include "cases/case_record.hpp"
 #include "cases/store_header.hpp"
+#include "files/file_io.hpp"
 #include "files/write_steps.hpp"
 
 namespace qimen::cases {
@@ -50,8 +61,17 @@ public:
 
     // Creates dat/, qimen_f/ and, when no dat/qimen0.dat exists, a new store
     // header (20 bytes: kind 4, no slots, one file). An existing store is left
-    // untouched.
+    // untouched and checked: the result fails with the damage and the way to
+    // repair it when the header cannot be right or disagrees with the data
+    // files. Reads still give what is whole in a damaged store; writes refuse.
     Expected<void> open();
+
+    // Rebuilds the header of a damaged store from the slots its data files
+    // hold whole, after copying dat/qimen0.dat to dat/qimen0.dat.damaged-<k>.
+    // Answers what was done; fails with the reason nothing was (a sound store
+    // is left untouched and answered with kStoreIsSound).
+    Expected<std::string> repair();
+    static constexpr const char* kStoreIsSound = "the case store is sound; nothing to repair";
 
     // slotCount of the header; 0 when the header cannot be read.
     std::int32_t slotCount();
@@ -71,7 +91,11 @@ public:
     // while reuse is on (from the 30th pending deletion until none is left),
     // else a new slot at the end. `caseNumber` and `deleted` of the image are
     // set by the store.
-    Expected<std::int32_t> append(const CaseRecordImage& image);
+    // With `commentary`, its bytes become qimen_f/<n>.rtf under the same lock
+    // before the record turns live; a commentary that cannot be written leaves
+    // the record saved and lastWarning() saying so.
+    Expected<std::int32_t> append(const CaseRecordImage& image,
+                                  std::optional<std::string_view> commentary = std::nullopt);
 
     // Writes the 1,252 bytes into slot n as they are (0 ≤ n < slotCount); the
     // header is not touched.
@@ -80,6 +104,10 @@ public:
     // Marks live slot n deleted and counts it; the 30th pending deletion turns
     // reuse on. A slot already deleted is refused and not counted twice.
     Expected<void> markDeleted(std::int32_t n);
+    // markDeleted, then removes the commentary file of n while still holding
+    // the lock, so an append that reuses the slot at once cannot lose its new
+    // file. A commentary file that cannot be removed is named in lastWarning().
+    Expected<void> deleteCase(std::int32_t n);
 
     // The live slots matching the filter, ascending. Data files that cannot
     // be read are passed over (lastWarning() names them); fails only when the
@@ -132,11 +160,23 @@ private:
     // whatever it raises becomes the failure, so no operation raises.
     Expected<void> locked(const std::function<void()>& body);
     StoreHeader readHeader() const;
+    // How the data files disagree with `header`, or nullopt when they agree.
+    std::optional<std::string> filesDisagreement(const StoreHeader& header) const;
+    // The header, refused (StoreError) when the files disagree with it.
+    StoreHeader readHeaderForWriting() const;
+    // Writes the commentary of slot n; false with lastWarning() set when the
+    // file cannot be written.
+    bool writeCommentary(std::int32_t n, std::string_view bytes);
+    // Marks live slot n deleted and counts it (inside locked()).
+    void markSlotDeleted(std::int32_t n);
+    void setDeletedByte(files::File& data, std::int32_t n, std::uint8_t value);
     void writeHeader(const StoreHeader& header);
     std::uint64_t slotOffset(std::int32_t n) const;
     void readSlot(std::int32_t n, CaseRecordImage& image) const;
     void finishInterruptedUpdate();
-    std::int32_t appendNewSlot(StoreHeader header, CaseRecordImage image);
+    std::int32_t appendNewSlot(StoreHeader header, CaseRecordImage image, std::optional<std::string_view> commentary);
+    std::int32_t reuseSlot(std::int32_t n, StoreHeader header, CaseRecordImage image,
+                           std::optional<std::string_view> commentary);
     std::optional<std::int32_t> lowestDeletedSlot(const StoreHeader& header) const;
     // Keeps the whole store as a new folder under backupRoot() (under the
     // lock, before a clear or import replaces it); sets lastBackup_.

@@ -16,16 +16,33 @@ using layout::dataFilesIn;
 using layout::StoreError;
 namespace fs = std::filesystem;
 
-std::vector<fs::path> layout::commentaryFiles(const fs::path& folder) {
-    std::vector<fs::path> found;
+namespace {
+
+// The *.rtf entries directly in `folder`: the regular files to copy or
+// delete, and the others (links, folders …) that are left alone. A folder
+// that is itself a link is followed, as writing and deleting a commentary
+// file through it do.
+struct CommentaryEntries {
+    std::vector<fs::path> files;
+    std::vector<fs::path> others;
+};
+
+CommentaryEntries commentaryEntries(const fs::path& folder) {
+    CommentaryEntries found;
     std::error_code error;
-    if (!fs::is_directory(fs::symlink_status(folder, error))) return found;
+    if (!fs::is_directory(fs::status(folder, error))) return found;
     for (const auto& entry : fs::directory_iterator(folder, error)) {
-        if (entry.path().extension() == ".rtf" && files::isPlainFile(entry.path())) found.push_back(entry.path());
+        if (entry.path().extension() != ".rtf") continue;
+        (files::isPlainFile(entry.path()) ? found.files : found.others).push_back(entry.path());
     }
-    std::sort(found.begin(), found.end());
+    std::sort(found.files.begin(), found.files.end());
+    std::sort(found.others.begin(), found.others.end());
     return found;
 }
+
+}  // namespace
+
+std::vector<fs::path> layout::commentaryFiles(const fs::path& folder) { return commentaryEntries(folder).files; }
 
 std::vector<std::pair<std::int32_t, fs::path>> layout::dataFilesIn(const fs::path& folder) {
     static const std::regex name("qimen(0|[1-9][0-9]{0,4})\\.dat");
@@ -70,13 +87,20 @@ Expected<void> CaseStore::exportTo(const fs::path& directory) {
         }
         auto target = directory / (std::string(layout::kPrefix) + "_f");
         fs::create_directories(target);
-        for (const auto& file : commentaryFiles(files::commentaryDirectory(root_))) {
+        auto commentary = commentaryEntries(files::commentaryDirectory(root_));
+        std::size_t copied = 0;
+        for (const auto& file : commentary.files) {
             try {
                 files::copyFileAtomically(file, target / file.filename(), options_.observer);
+                ++copied;
             } catch (const files::FileError& error) {
                 appendNote(failures, error.what());
             }
         }
+        for (const auto& other : commentary.others) appendNote(failures, other.string() + " is not a regular file");
+        std::size_t all = commentary.files.size() + commentary.others.size();
+        if (copied < all)
+            appendNote(failures, "copied " + std::to_string(copied) + " of " + std::to_string(all) + " commentary files");
         if (!failures.empty()) throw StoreError("export incomplete: " + failures);
     });
 }
@@ -119,7 +143,9 @@ Expected<void> CaseStore::importFrom(const fs::path& headerFile) {
         std::vector<std::pair<fs::path, fs::path>> staged;
         try {
             for (std::int32_t k = 0; k < header.fileCount; ++k) {
-                auto temporary = dat_ / (".import-" + layout::dataFileName(k));
+                // Named like a temporary file, so that what a killed import
+                // leaves is removed by the next writer.
+                auto temporary = files::temporaryBeside(dataFilePath(k), "import");
                 files::copyFileAtomically(source / layout::dataFileName(k), temporary, options_.observer);
                 staged.emplace_back(temporary, dataFilePath(k));
             }

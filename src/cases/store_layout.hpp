@@ -25,11 +25,16 @@ inline constexpr const char* kPrefix = "qimen";
 inline constexpr const char* kLockFile = "qimen.lock";
 inline constexpr const char* kRedoFile = "qimen.redo";
 
+// The way out named by every refusal of a damaged store.
+inline constexpr const char* kRepairAdvice =
+    "Nothing is written to the store until it is repaired: run `qimen cases repair`, which keeps a copy of the "
+    "damaged file and rebuilds the header from the slots it can read";
+
 // "qimen<k>.dat"
 inline std::string dataFileName(std::int32_t k) { return std::string(kPrefix) + std::to_string(k) + ".dat"; }
 
 // Regular *.rtf files directly in `folder`, sorted (links and sub-folders are
-// left out).
+// left out); a folder that is itself a link is followed.
 std::vector<std::filesystem::path> commentaryFiles(const std::filesystem::path& folder);
 
 // Data files "qimen<k>.dat" present in `folder`, by k.

@@ -62,9 +62,13 @@ struct Operation {
     int deletionsBefore;  // of the 40 records the fixture writes
     std::int32_t target;  // slot the operation changes
     std::function<void(CaseStore&)> run;
+    bool commentary = false;  // the operation writes or removes a commentary file
 };
 
 void PrintTo(const Operation& op, std::ostream* os) { *os << op.name; }
+
+const std::string kOldCommentary = "{\\rtf1 old}";
+const std::string kNewCommentary = "{\\rtf1 new}";
 
 class StoreInterruption : public ::testing::TestWithParam<std::tuple<Operation, Cut>> {
 protected:
@@ -72,7 +76,7 @@ protected:
         files::setDurableWrites(false);
         CaseStore store(base.path());
         ASSERT_TRUE(store.open());
-        for (int i = 0; i < 40; ++i) ASSERT_TRUE(store.append(imageFor(i)));
+        for (int i = 0; i < 40; ++i) ASSERT_TRUE(store.append(imageFor(i), kOldCommentary));
         auto op = std::get<0>(GetParam());
         for (int n = 10; n < 10 + op.deletionsBefore; ++n) ASSERT_TRUE(store.markDeleted(n));
     }
@@ -127,6 +131,15 @@ TEST_P(StoreInterruption, NoEarlierRecordIsLostAtAnyStep) {
             ASSERT_TRUE(now.count(n)) << "record " << n << " lost";
             EXPECT_EQ(now[n], image) << "record " << n << " changed";
         }
+        // A live record keeps its commentary: a deletion removes the file only
+        // once the slot is marked, an append writes it before the slot is live.
+        for (const auto& [n, image] : now) {
+            auto commentary = qimen::testing::readText(after.commentaryPath(n));
+            if (before.count(n) && before[n] == image) EXPECT_EQ(commentary, kOldCommentary) << n;
+            // A failing device may leave the new record without one, never with another's.
+            else if (op.commentary && !(cut == Cut::DeviceFails && commentary.empty()))
+                EXPECT_EQ(commentary, kNewCommentary) << n;
+        }
         if (auto found = now.find(op.target); found != now.end() && !before.count(op.target)) {
             // A record that appeared must be the new one, whole.
             CaseRecordImage expected = kNewImage;
@@ -149,6 +162,10 @@ const Operation kOperations[] = {
     {"append reusing a slot", 30, 10, [](CaseStore& s) { (void)s.append(kNewImage); }},
     {"update", 0, 2, [](CaseStore& s) { (void)s.update(2, kNewImage); }},
     {"delete", 29, 5, [](CaseStore& s) { (void)s.markDeleted(5); }},
+    {"append with commentary", 0, 40, [](CaseStore& s) { (void)s.append(kNewImage, kNewCommentary); }, true},
+    {"append reusing a slot with commentary", 30, 10,
+     [](CaseStore& s) { (void)s.append(kNewImage, kNewCommentary); }, true},
+    {"delete with commentary", 29, 5, [](CaseStore& s) { (void)s.deleteCase(5); }, true},
 };
 
 std::string testName(const Operation& op, Cut cut) {

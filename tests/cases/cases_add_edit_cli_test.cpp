@@ -186,8 +186,31 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedAdd{"LeapWithoutLunar", plus(kChartInputs, {"--class", "x", "--leap"}), "--leap goes with --lunar"},
         RefusedAdd{"ChartRefusesTheDate",
                    {"--at", "2008-04-08 10:00", "--lunar", "--leap", "--name", "a", "--matter", "m", "--class", "x"}, ""},
-        RefusedAdd{"UnknownSetting", plus(kChartInputs, {"--class", "x", "--set", "nosuch=1"}), ""}),
+        RefusedAdd{"UnknownSetting", plus(kChartInputs, {"--class", "x", "--set", "nosuch=1"}), ""},
+        // Texts of spaces only are empty; numbers are decimal and finite; one date form.
+        RefusedAdd{"BlankName", {"--at", "2008-08-08 20:08", "--name", "  ", "--matter", "m", "--class", "x"}, "姓名不能为空"},
+        RefusedAdd{"BlankMatter", {"--at", "2008-08-08 20:08", "--name", "a", "--matter", "　", "--class", "x"}, "占问事宜不能为空"},
+        RefusedAdd{"BlankClass", plus(kChartInputs, {"--class", " "}), "类别名不能为空"},
+        RefusedAdd{"BlankNotes", plus(kChartInputs, {"--class", "x", "--notes", " \n "}), "附加信息不能为空"},
+        RefusedAdd{"SignedYear", {"--at", "+2008-08-08 20:08", "--name", "a", "--matter", "m", "--class", "x"}, ""},
+        RefusedAdd{"DayThatDoesNotExist", {"--at", "2001-02-30 10:00", "--name", "a", "--matter", "m", "--class", "x"},
+                   "不存在这个日期"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// nan, inf and hex are not coordinates: a usage error, and nothing is stored.
+TEST_F(CasesAddEdit, CoordinatesAreDecimalAndFinite) {
+    ASSERT_EQ(add({}).code, 0);
+    std::string before = userFiles();
+    for (auto coordinate : {std::vector<std::string>{"--lon", "nan"}, {"--lat", "nan"}, {"--lon", "inf"},
+                            {"--lat", "-inf"}, {"--lon", "0x10"}, {"--lon", "1e2"}, {"--lon", "180.5"}}) {
+        auto r = add(coordinate);
+        EXPECT_EQ(r.code, 2) << coordinate[1];
+        EXPECT_NE(r.err.find("takes decimal degrees"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(userFiles(), before);
+    ASSERT_EQ(add({"--lon", "-75.5", "--lat", "+40.25"}).code, 0);
+    EXPECT_NEAR(show(1)["longitude"].get<double>(), -75.5, 1e-6);
+}
 
 TEST_F(CasesAddEdit, EditChangesOnlyTheGivenInputsAndLeavesTheCommentary) {
     ASSERT_EQ(add({"--place", "北京市-北京", "--ju", "yin4"}).code, 0);
@@ -255,7 +278,17 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedEdit{"NameBeforeNotes", {"--name", "", "--notes", ""}, "姓名不能为空"},
                       RefusedEdit{"ClassOver12Bytes", {"--class", "六个汉字类别a"}, ""},
                       RefusedEdit{"YearZero", {"--at", "0-01-01 00:00"}, ""},
-                      RefusedEdit{"YearBelowRange", {"--at", "-851-01-01 00:00"}, ""}),
+                      RefusedEdit{"YearBelowRange", {"--at", "-851-01-01 00:00"}, ""},
+                      RefusedEdit{"BlankName", {"--name", " "}, "姓名不能为空"},
+                      RefusedEdit{"BlankNotes", {"--notes", "　"}, "附加信息不能为空"},
+                      RefusedEdit{"BlankClass", {"--class", "  "}, "类别不能为空"},
+                      RefusedEdit{"BlankMatter", {"--matter", " "}, "占问事宜不能为空"},
+                      // A lunar moment is checked as adding checks it.
+                      RefusedEdit{"LunarDayThatDoesNotExist", {"--at", "2008-01-99 10:00", "--lunar"},
+                                  "不存在这个日期,请重新输入！"},
+                      RefusedEdit{"LeapMonthThatDoesNotExist", {"--at", "2008-04-08 10:00", "--lunar", "--leap"},
+                                  "此年没有闰4月,请重新确定月份！"},
+                      RefusedEdit{"DayThatDoesNotExist", {"--at", "2001-02-30 10:00"}, "不存在这个日期"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "../cli/cli_run.hpp"
+#include "../files/child_process.hpp"
 #include "store_fixture.hpp"
 
 namespace qimen::cases {
@@ -103,6 +104,126 @@ TEST_F(CasesCli, ExportImportClearRoundTrip) {
     auto imported = run({"cases", "import", (backup.path() / "qimen0.dat").string()});
     ASSERT_EQ(imported.code, 0) << imported.err;
     EXPECT_NE(run({"cases", "list", "--all"}).out.find("李四"), std::string::npos);
+}
+
+// The damage of the issue's reproductions: the header's slot count lowered
+// below the records (1 of 3), made impossible (-1), and the file cut inside
+// its second slot.
+enum class Damage { CountBelowRecords, ImpossibleCount, CutFile };
+
+class DamagedStoreCli : public CasesCli, public ::testing::WithParamInterface<Damage> {
+protected:
+    void damage() {
+        addCases();
+        auto path = root.path() / "dat" / "qimen0.dat";
+        if (GetParam() == Damage::CutFile) {
+            std::filesystem::resize_file(path, 1500);
+            return;
+        }
+        files::File file(path, files::File::Mode::ReadWrite);
+        const std::uint8_t one[4] = {1, 0, 0, 0}, minusOne[4] = {0xff, 0xff, 0xff, 0xff};
+        file.writeAt(4, GetParam() == Damage::CountBelowRecords ? std::span<const std::uint8_t>(one)
+                                                                 : std::span<const std::uint8_t>(minusOne));
+    }
+};
+
+TEST_P(DamagedStoreCli, ReadingCommandsSaySoAndExitNonZero) {
+    damage();
+    for (auto args : std::vector<std::vector<std::string>>{{"cases", "list"},
+                                                           {"cases", "list", "--all"},
+                                                           {"cases", "find", "--name", "张"},
+                                                           {"cases", "show", "0"}}) {
+        auto r = run(args);
+        EXPECT_NE(r.code, 0) << args[1];
+        EXPECT_NE(r.err.find("qimen cases repair"), std::string::npos) << args[1] << ": " << r.err;
+    }
+}
+
+TEST_P(DamagedStoreCli, AddIsRefusedAndRepairMakesTheStoreWritableAgain) {
+    damage();
+    auto before = qimen::testing::fileBytes(root.path() / "dat" / "qimen0.dat");
+    auto added = run({"cases", "add", "--name", "NEW", "--matter", "m", "--at", "2008-08-08 10:00"});
+    EXPECT_EQ(added.code, 1);
+    EXPECT_NE(added.err.find("qimen cases repair"), std::string::npos) << added.err;
+    EXPECT_EQ(qimen::testing::fileBytes(root.path() / "dat" / "qimen0.dat"), before);
+    EXPECT_EQ(run({"cases", "edit", "0", "--name", "x"}).code, 1);
+    EXPECT_EQ(run({"cases", "delete", "0"}).code, 1);
+
+    auto repaired = run({"cases", "repair"});
+    ASSERT_EQ(repaired.code, 0) << repaired.err;
+    EXPECT_EQ(qimen::testing::fileBytes(root.path() / "dat" / "qimen0.dat.damaged-1"), before);
+    auto listed = run({"cases", "list"});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    // Every record the files hold whole is back; the cut one stays lost.
+    EXPECT_NE(listed.out.find("\n0\t张三"), std::string::npos);
+    EXPECT_EQ(listed.out.find("李四") != std::string::npos, GetParam() != Damage::CutFile) << listed.out;
+    auto after = run({"cases", "add", "--name", "NEW", "--matter", "m", "--at", "2008-08-08 10:00"});
+    ASSERT_EQ(after.code, 0) << after.err;
+    EXPECT_NE(run({"cases", "list"}).out.find("NEW"), std::string::npos);
+    EXPECT_EQ(run({"cases", "repair"}).out, "the case store is sound; nothing to repair\n");
+}
+
+const char* const kDamageNames[] = {"CountBelowRecords", "ImpossibleCount", "CutFile"};
+
+INSTANTIATE_TEST_SUITE_P(Issue, DamagedStoreCli,
+                         ::testing::Values(Damage::CountBelowRecords, Damage::ImpossibleCount, Damage::CutFile),
+                         [](const auto& info) { return std::string(kDamageNames[static_cast<int>(info.param)]); });
+
+TEST_F(CasesCli, CaseNumbersAreDecimalOnly) {
+    addCases();
+    for (const char* id : {"0x1", "1e0", " 1", "+1x"}) {
+        auto r = run({"cases", "show", id});
+        EXPECT_EQ(r.code, 1) << id;
+        EXPECT_NE(r.err.find("is not a case number"), std::string::npos) << r.err;
+    }
+    EXPECT_NE(run({"cases", "show", "010"}).err.find("no case 10"), std::string::npos);  // ten, not octal eight
+    EXPECT_EQ(run({"cases", "show", "02"}).code, 0);
+    EXPECT_EQ(run({"cases", "delete", "0x1"}).code, 1);
+    EXPECT_EQ(run({"cases", "show", "1"}).code, 0);  // not deleted by "0x1"
+}
+
+// qimen_f may be a link to a folder elsewhere: add, delete, export and clear
+// all work through it alike, and export never claims copies it did not make.
+TEST_F(CasesCli, LinkedCommentaryFolderIsUsedThroughout) {
+    qimen::testing::TempDataRoot elsewhere;
+    std::filesystem::create_directories(root.path());
+    std::filesystem::create_directory_symlink(elsewhere.path(), root.path() / "qimen_f");
+    auto at = std::vector<std::string>{"--name", "a", "--matter", "b", "--at", "2008-08-08 10:00"};
+    std::vector<std::string> add{"cases", "add"};
+    add.insert(add.end(), at.begin(), at.end());
+    ASSERT_EQ(run(add).code, 0);
+    ASSERT_EQ(run(add).code, 0);
+    EXPECT_TRUE(std::filesystem::exists(elsewhere.path() / "1.rtf"));
+    qimen::testing::TempDataRoot backup;
+    auto exported = run({"cases", "export", backup.path().string()});
+    ASSERT_EQ(exported.code, 0) << exported.err;
+    EXPECT_TRUE(std::filesystem::exists(backup.path() / "qimen_f" / "0.rtf"));
+    EXPECT_TRUE(std::filesystem::exists(backup.path() / "qimen_f" / "1.rtf"));
+    ASSERT_EQ(run({"cases", "delete", "1"}).code, 0);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.path() / "1.rtf"));
+    ASSERT_EQ(run({"cases", "clear", "--yes"}).code, 0);
+    EXPECT_FALSE(std::filesystem::exists(elsewhere.path() / "0.rtf"));
+}
+
+TEST_F(CasesCli, ExportThatMissesACommentaryFileFails) {
+    addCases();
+    qimen::testing::writeBytes(root.path() / "qimen_f" / "0.rtf", "{\\rtf1 x}");
+    std::filesystem::create_symlink("/nonexistent", root.path() / "qimen_f" / "1.rtf");
+    qimen::testing::TempDataRoot backup;
+    auto r = run({"cases", "export", backup.path().string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out.find("成功导出"), std::string::npos);
+    EXPECT_NE(r.err.find("copied 1 of 2 commentary files"), std::string::npos) << r.err;
+}
+
+TEST_F(CasesCli, LeftoversOfAKilledWriterAreRemovedByTheNextWriter) {
+    auto dead = std::to_string(qimen::testing::endedProcessId());
+    std::vector<std::filesystem::path> leftovers{root.path() / "qimen_f" / (".3.rtf.tmp-" + dead),
+                                                 root.path() / "dat" / (".dili.ini.tmp-" + dead),
+                                                 root.path() / "dat" / (".qimen0.dat.import.tmp-" + dead)};
+    for (const auto& path : leftovers) qimen::testing::writeBytes(path, "half written");
+    ASSERT_EQ(run({"cases", "add", "--name", "a", "--matter", "b", "--at", "2008-08-08 10:00"}).code, 0);
+    for (const auto& path : leftovers) EXPECT_FALSE(std::filesystem::exists(path)) << path;
 }
 
 TEST_F(CasesCli, PlacesSetListDelete) {

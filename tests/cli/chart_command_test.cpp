@@ -144,4 +144,19 @@ TEST_F(ChartCommand, CompareTwoConventionsSideBySide) {
     EXPECT_NE(day.err.find("两种方法对照只用于时家奇门。"), std::string::npos) << day.err;
 }
 
+// A coordinate must be a decimal number of degrees: nan, inf and hex are
+// usage errors, never a chart at 经度 -2147483648度.
+TEST_F(ChartCommand, CoordinatesAreDecimalAndFinite) {
+    for (auto args : {std::vector<std::string>{"--lon", "nan"}, {"--lat", "nan"}, {"--lon", "inf"},
+                      {"--lon", "0x10"}, {"--lat", "1e1"}}) {
+        args.insert(args.end(), {"--set", "sun=1"});
+        ChartRun r = run(args);
+        EXPECT_EQ(r.code, 2) << args[1];
+        EXPECT_TRUE(r.out.empty()) << args[1];
+    }
+    ChartRun r = run({"--at", "2008-08-08 10:00", "--lon", "116.5", "--set", "sun=1"});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("经度:116度30分"), std::string::npos) << r.out.substr(0, 300);
+}
+
 }  // namespace

@@ -29,6 +29,12 @@ corpus = {
     'DataFileShorterThanSlots.dat': header(slots=3) + record(0) + record(1)[:600],
     'OversizedTextField.dat': header(slots=1) + record(0, name=b'x' * 12 + b'\xc7\xf3'),
     'ForeignStoreKind.dat': header(kind=2, slots=1) + record(0),
+    # The header counts fewer slots than the file holds whole records.
+    'SlotCountBelowRecords.dat': header(slots=1) + record(0) + record(1) + record(2),
+    'UncountedLiveSlot.dat': header(slots=1) + record(0) + record(1),
+    # What a killed append leaves beyond the count: tolerated.
+    'KilledAppendPendingSlot.dat': header(slots=1) + record(0) + record(1, deleted=1),
+    'KilledAppendCutSlot.dat': header(slots=1) + record(0) + record(1, deleted=1)[:600],
 }
 
 for name, data in corpus.items():

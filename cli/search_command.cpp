@@ -36,6 +36,9 @@ constexpr const char* kHelp =
 
 std::atomic<bool> interrupted{false};
 
+// 128 + SIGINT.
+constexpr int kInterruptedExit = 130;
+
 void onInterrupt(int) { interrupted.store(true); }
 
 std::vector<std::string> splitList(const std::vector<std::string>& values) {
@@ -186,7 +189,9 @@ public:
             for (const std::string& line : engine.results()) context.out << line << '\n';
             context.out << withoutCarriageReturns(engine.closingMessage()) << '\n';
         }
-        return 0;
+        // Stopped by Ctrl-C: what was found is printed, and the exit status says
+        // the run was interrupted, as a shell expects of SIGINT.
+        return engine.cancelled() && interrupted.load() ? kInterruptedExit : 0;
     }
 
 private:

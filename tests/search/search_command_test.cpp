@@ -1,9 +1,16 @@
 // `qimen search`: options into conditions with the form's messages, the
 // result lines and closing message, JSON, and the listing of a line.
+#include <signal.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <thread>
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include "../cli/cli_run.hpp"
+#include "search/search_engine.hpp"
 
 namespace {
 
@@ -30,6 +37,33 @@ TEST_F(SearchCommand, AvoidsMomentsNearASolarTerm) {
     EXPECT_EQ(search("30"), "1:2008-02-04 16:30\n2:2008-02-04 20:30\n查找完毕，共找到2个奇门盘。\n");
     EXPECT_EQ(search("29"), search("0"));
     EXPECT_NE(search("0").find("3:2008-02-04 20:30"), std::string::npos) << search("0");
+}
+
+void ignoreInterrupt(int) {}
+
+// Ctrl-C while the scan runs: the lines found so far and the closing message
+// are printed, and the exit status is 130 (128 + SIGINT), not success.
+TEST_F(SearchCommand, InterruptedSearchPrintsWhatItFoundAndExits130) {
+    struct sigaction own {}, previous {};
+    own.sa_handler = ignoreInterrupt;
+    ASSERT_EQ(::sigaction(SIGINT, &own, &previous), 0);
+    std::atomic<bool> done{false};
+    // Sends SIGINT for as long as the command's own handler is in place.
+    std::thread interrupter([&] {
+        while (!done) {
+            struct sigaction now {};
+            ::sigaction(SIGINT, nullptr, &now);
+            if (now.sa_handler != ignoreInterrupt) ::kill(::getpid(), SIGINT);
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    SearchRun r = run({"--from", "1900-01-01 00:00", "--to", "2050-12-31 22:00", "--door", "开门=6", "--star", "天心=1",
+                       "--all-doors", "--require-all"});
+    done = true;
+    interrupter.join();
+    ::sigaction(SIGINT, &previous, nullptr);
+    EXPECT_EQ(r.code, 130) << r.err;
+    EXPECT_NE(r.out.find(std::string(qimen::search::kCancelledMessage.substr(2))), std::string::npos) << r.out;
 }
 
 TEST_F(SearchCommand, RefusalsUseTheEngineMessages) {

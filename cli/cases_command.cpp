@@ -191,7 +191,11 @@ struct CaseDesk {
     CaseDesk(const CommandContext& context, std::function<bool(workflow::ClassificationForm&)> classify = {},
              std::function<void(chart::ChartSettings&)> adjust = {}) {
         std::filesystem::path root = preparedDataRoot();
-        auto window = files::readWindowSettings(root).valueOr(files::WindowSettings{});
+        auto read = files::readWindowSettings(root);
+        // qminit.ini also holds the class list: a file that cannot be read
+        // is named, and the case is still kept with the defaults.
+        if (!read) context.err << "qimen: warning: " << read.message() << "; the defaults are used\n";
+        auto window = read.valueOr(files::WindowSettings{});
         pane.setFont(workflow::PaneFont{window.fontName, static_cast<int>(window.fontSize)});
         workflow::ConsultationServices services;
         services.dataRoot = root;

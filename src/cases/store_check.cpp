@@ -45,7 +45,7 @@ std::optional<std::string> CaseStore::filesDisagreement(const StoreHeader& heade
         if (size < expected) {
             std::uint64_t whole = size < headerBytes(k) ? 0 : (size - headerBytes(k)) / kSlotBytes;
             return path.string() + " is cut inside its slots: the header counts " + plural(counted, "case", "cases") +
-                   " in it, but only " + std::to_string(whole) + " are whole" + advice;
+                   " in it, but only " + std::to_string(whole) + (whole == 1 ? " is" : " are") + " whole" + advice;
         }
         std::uint64_t extra = size - expected;
         if (extra == 0) continue;
@@ -128,8 +128,9 @@ Expected<std::string> CaseStore::repair() {
         writeHeader(rebuilt);
         if (auto still = filesDisagreement(rebuilt))
             throw StoreError("the header was rebuilt, but the store is still damaged: " + *still);
-        report = "the header now counts " + std::to_string(rebuilt.slotCount) + " slots (" + std::to_string(live) +
-                 " live cases, " + std::to_string(deleted) + " deleted); the damaged file was kept as " + copy.string();
+        report = "the header now counts " + plural(std::uint64_t(rebuilt.slotCount), "slot", "slots") + " (" +
+                 plural(std::uint64_t(live), "live case", "live cases") + ", " + std::to_string(deleted) +
+                 " deleted); the damaged file was kept as " + copy.string();
     });
     if (!done) return fail(done.message());
     return report;

@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
     Corpus, HeaderAndFiles,
     ::testing::Values(Disagreement{"SlotCountBelowRecords.dat", "holds 2 whole cases beyond the 1 its header counts"},
                       Disagreement{"UncountedLiveSlot.dat", "holds 1 whole case beyond the 1"},
-                      Disagreement{"DataFileShorterThanSlots.dat", "cut inside its slots: the header counts 3 cases in it, but only 1 are whole"},
+                      Disagreement{"DataFileShorterThanSlots.dat", "cut inside its slots: the header counts 3 cases in it, but only 1 is whole"},
                       Disagreement{"KilledAppendPendingSlot.dat", ""},
                       Disagreement{"KilledAppendCutSlot.dat", ""}),
     [](const auto& info) {

@@ -6,7 +6,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include <sys/stat.h>
+
 #include "../cli/cli_run.hpp"
+#include "../files/child_process.hpp"
 #include "cases/case_store.hpp"
 #include "cases/class_list.hpp"
 #include "cases/rtf_reader.hpp"
@@ -136,6 +139,17 @@ TEST_F(CasesAddEdit, ClassDefaultsToTheFirstOfTheClassListAndNotesToTheMemoText)
 TEST_F(CasesAddEdit, WithoutAnyClassTheCaseIsKeptAsTemporary) {
     auto r = run(plus({"cases", "add"}, kChartInputs));
     ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(show(0)["className"], "临时保存");
+}
+
+TEST_F(CasesAddEdit, AFifoForTheWindowSettingsIsReportedNotWaitedOn) {
+    ASSERT_EQ(run({"places", "list", "火星"}).code, 1);  // prepares the data root
+    ASSERT_EQ(::mkfifo((root.dat() / "qminit.ini").c_str(), 0644), 0);
+    qimen::testing::HangGuard guard;
+    auto r = run(plus({"cases", "add"}, kChartInputs));
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("qimen: warning: "), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
     EXPECT_EQ(show(0)["className"], "临时保存");
 }
 

@@ -42,12 +42,16 @@ public:
             throw CommandError("the topic is one of 求财 婚姻 疾病 工作 考试 诉讼 天气 出行, not \"" + topic_ + "\"");
         chart::ChartRequest request = inputs_.request(context);
         workflow::ChartEnvironment environment;
-        environment.dataRoot = preparedDataRoot();
+        // Only read: a refused topic must leave no file behind.
+        environment.dataRoot = dataRootForReading();
         environment.adjustSettings = inputs_.settingsAdjustment();
         auto record = std::make_unique<chart::ChartRecord>();
         record->writeOutput = false;  // only the topic's answer is shown
         succeedOrError(workflow::drawChart(*record, request, environment));
 
+        // Refused before the judge opens its file, so a refusal creates none.
+        if (!analysis::topicsApply(record->method, record->settings))
+            throw CommandError(std::string(analysis::kTopicRefusal));
         analysis::TopicJudge judge(environment.dataRoot);
         judge.takeSnapshot(*record);
         Expected<std::string> memo = judgement::topicButtonMemo(judge, *topic);

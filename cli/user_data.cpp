@@ -17,13 +17,18 @@ std::filesystem::path& dataRootOverride() {
 
 void setDataRootOverride(const std::filesystem::path& root) { dataRootOverride() = root; }
 
-std::filesystem::path preparedDataRoot() {
+std::filesystem::path dataRootForReading() {
     std::filesystem::path root = dataRootOverride();
     if (root.empty()) {
         auto resolved = files::resolveDataRoot();
         if (!resolved) throw CommandError(resolved.message());
         root = *resolved;
     }
+    return root;
+}
+
+std::filesystem::path preparedDataRoot() {
+    std::filesystem::path root = dataRootForReading();
     auto prepared = files::prepareDataRoot(root, files::shippedDefaultsDirectory());
     if (!prepared) throw CommandError(prepared.message());
     return root;

@@ -49,8 +49,7 @@ void TopicJudge::takeSnapshot(const chart::ChartRecord& r) {
 
 Expected<std::string> TopicJudge::judgeTopic(int topic) const {
     if (topic < 0 || topic >= kTopicCount) return fail("topic number " + std::to_string(topic) + " is outside 0..6");
-    if (snapshot_.request.method != chart::ChartMethod::Hour || snapshot_.settings.pan != 0)
-        return fail(std::string(kTopicRefusal));
+    if (!topicsApply(snapshot_.request.method, snapshot_.settings)) return fail(std::string(kTopicRefusal));
     const knowledge::TextPair ids = knowledge::topicGuideIds(topic);
     std::string guide(knowledge::lookupText(ids.first));
     guide += knowledge::lookupText(ids.second);

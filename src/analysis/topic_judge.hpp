@@ -45,6 +45,12 @@ struct ChartSnapshot {
     chart::BranchCode monthGeneral = 0;
 };
 
+// Whether the topic guides can read a chart of this method and settings: a
+// rotating-plate hour chart only (method 0, which a given-ju run has become).
+inline bool topicsApply(chart::ChartMethod method, const chart::ChartSettings& settings) {
+    return method == chart::ChartMethod::Hour && settings.pan == 0;
+}
+
 class TopicJudge {
 public:
     // dat/syscus.dat of a data root.

@@ -73,6 +73,16 @@ TEST_F(AnalysisCommands, TravelOutsideItsYearsOrOnAMissingDayIsRefusedWithExitOn
     }
 }
 
+TEST_F(AnalysisCommands, ARefusedTopicLeavesNoFileBehind) {
+    for (auto args : {std::vector<std::string>{"topic", "求财", "--method", "day"},
+                      std::vector<std::string>{"topic", "求财", "--set", "pan=1"},
+                      std::vector<std::string>{"topic", "求财", "--at", "1899-06-01 10:00", "--set", "ju=1"}}) {
+        CommandRun r = run(args);
+        EXPECT_EQ(r.code, 1) << r.err;
+        EXPECT_TRUE(std::filesystem::is_empty(root.path())) << args.back();
+    }
+}
+
 TEST_F(AnalysisCommands, ChartPrintsTheAnalysisBelowTheGrid) {
     CommandRun r = run({"chart", "--at", "2008-08-08 20:08"});
     ASSERT_EQ(r.code, 0) << r.err;

@@ -50,9 +50,7 @@ public:
         chart::ChartRequest request = inputs_.request(context);
 
         std::optional<render::StyledText> styled;
-        workflow::ChartEnvironment environment;
-        environment.dataRoot = preparedDataRoot();
-        environment.adjustSettings = inputs_.settingsAdjustment();
+        workflow::ChartEnvironment environment = inputs_.environment(preparedDataRoot(), context);
         environment.showOutput = [&](render::StyledText&& text) { styled = std::move(text); };
         environment.judgeMatter = true;
 

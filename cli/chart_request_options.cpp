@@ -186,4 +186,15 @@ std::function<void(chart::ChartSettings&)> ChartRequestOptions::settingsAdjustme
     };
 }
 
+workflow::ChartEnvironment ChartRequestOptions::environment(const std::filesystem::path& dataRoot,
+                                                        const CommandContext& context) const {
+    workflow::ChartEnvironment environment;
+    environment.dataRoot = dataRoot;
+    environment.adjustSettings = settingsAdjustment();
+    environment.showWarning = [&err = context.err](const std::string& problem) {
+        err << "qimen: warning: " << problem << '\n';
+    };
+    return environment;
+}
+
 }  // namespace qimen::cli

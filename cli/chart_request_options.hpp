@@ -3,6 +3,7 @@
 // take and check them alike.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "chart/chart_record.hpp"
 #include "chart/chart_settings.hpp"
 #include "command.hpp"
+#include "workflow/chart_driver.hpp"
 #include "workflow/city_list.hpp"
 
 namespace qimen::cli {
@@ -63,6 +65,10 @@ public:
     // Applies the --set overrides to settings read from dat/set.ini; checked
     // when the request is built.
     std::function<void(chart::ChartSettings&)> settingsAdjustment() const;
+
+    // What a chart run of this command reads: the data root, the --set
+    // overrides, and a warning line on standard error for a damaged set.ini.
+    workflow::ChartEnvironment environment(const std::filesystem::path& dataRoot, const CommandContext& context) const;
 
 private:
     std::string method_ = "hour";

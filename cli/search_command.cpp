@@ -145,6 +145,8 @@ public:
     }
 
     int run(CommandContext& context) override {
+        warnings_ = &context.err;
+        settingsWarned_ = false;
         search::SearchEngine engine([this] { return loadSettings(); });
         engine.setAvoidTermMinutes(avoidTermMinutes_);
         if (!listing_.empty()) return runListing(context, engine);
@@ -196,7 +198,10 @@ public:
 
 private:
     chart::ChartSettings loadSettings() const {
-        chart::ChartSettings settings = chart::loadChartSettings(chart::chartSettingsPath(preparedDataRoot()));
+        chart::ChartSettingsRead read = chart::readChartSettings(chart::chartSettingsPath(preparedDataRoot()));
+        if (!read.problem.empty() && !settingsWarned_ && warnings_) *warnings_ << "qimen: warning: " << read.problem << '\n';
+        settingsWarned_ = true;
+        chart::ChartSettings settings = read.settings;
         for (const std::string& s : settings_) {
             auto [key, value] = parseSettingOverride(s);
             chart::setChartSetting(settings, key, value);
@@ -254,6 +259,9 @@ private:
     std::string listing_;
     int avoidTermMinutes_ = 0;
     bool json_ = false;
+    // Where the one warning about a damaged set.ini goes.
+    std::ostream* warnings_ = nullptr;
+    mutable bool settingsWarned_ = false;
 };
 
 }  // namespace

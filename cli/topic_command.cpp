@@ -41,10 +41,8 @@ public:
         if (!topic)
             throw CommandError("the topic is one of 求财 婚姻 疾病 工作 考试 诉讼 天气 出行, not \"" + topic_ + "\"");
         chart::ChartRequest request = inputs_.request(context);
-        workflow::ChartEnvironment environment;
         // Only read: a refused topic must leave no file behind.
-        environment.dataRoot = dataRootForReading();
-        environment.adjustSettings = inputs_.settingsAdjustment();
+        workflow::ChartEnvironment environment = inputs_.environment(dataRootForReading(), context);
         auto record = std::make_unique<chart::ChartRecord>();
         record->writeOutput = false;  // only the topic's answer is shown
         succeedOrError(workflow::drawChart(*record, request, environment));

@@ -84,15 +84,32 @@ std::filesystem::path chartSettingsPath(const std::filesystem::path& dataRoot) {
     return dataRoot / "dat" / "set.ini";
 }
 
-ChartSettings loadChartSettings(const std::filesystem::path& path) {
-    ChartSettings settings;
+ChartSettings loadChartSettings(const std::filesystem::path& path) { return readChartSettings(path).settings; }
+
+ChartSettingsRead readChartSettings(const std::filesystem::path& path) {
+    ChartSettingsRead read;
     files::GbkIniFile ini;
-    if (!ini.load(path)) return settings;
-    for (const auto& key : kKeys) {
-        long fallback = valueOf(settings, key.member);
-        assign(settings, key.member, ini.integer(kSection, key.name, fallback));
+    if (auto loaded = ini.load(path); !loaded) {
+        read.problem = loaded.message() + "; the default chart settings are used";
+        return read;
     }
-    return settings;
+    std::error_code missing;
+    if (!ini.hasSection(kSection) && std::filesystem::exists(std::filesystem::symlink_status(path, missing))) {
+        read.problem = path.string() + " has no [qimen] section; the default chart settings are used";
+        return read;
+    }
+    std::string notNumbers;
+    for (const auto& key : kKeys) {
+        long fallback = valueOf(read.settings, key.member);
+        assign(read.settings, key.member, ini.integer(kSection, key.name, fallback));
+        // Only a value that is not a whole number lets the fallback show through.
+        auto text = ini.value(kSection, key.name);
+        if (text && ini.integer(kSection, key.name, 0) != ini.integer(kSection, key.name, 1))
+            notNumbers += (notNumbers.empty() ? "" : ", ") + std::string(key.name) + "=" + *text;
+    }
+    if (!notNumbers.empty())
+        read.problem = path.string() + ": " + notNumbers + " not a whole number; the default is used for it";
+    return read;
 }
 
 bool setChartSetting(ChartSettings& settings, std::string_view key, long value) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "base/expected.hpp"
@@ -42,6 +43,15 @@ std::filesystem::path chartSettingsPath(const std::filesystem::path& dataRoot);
 // not a decimal integer gives that key's default; this never fails.
 // Booleans are true for any non-zero integer.
 ChartSettings loadChartSettings(const std::filesystem::path& path);
+
+// loadChartSettings, saying what was wrong: "" for a sound or missing file,
+// else one line naming the file and its fault (it cannot be read, it has no
+// [qimen] section, a value is not a whole number) and that defaults stand in.
+struct ChartSettingsRead {
+    ChartSettings settings;
+    std::string problem;
+};
+ChartSettingsRead readChartSettings(const std::filesystem::path& path);
 
 // Sets the key named `key` (one of the fifteen INI keys) to `value` with
 // the reader's rules (low byte of radio values, non-zero is true). Returns

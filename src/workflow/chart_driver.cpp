@@ -154,7 +154,9 @@ Expected<void> validateAndConvertMoment(ChartRecord& record) {
 
 Expected<void> drawChart(ChartRecord& record, const ChartRequest& request, const ChartEnvironment& environment) {
     record.setRequest(request);
-    record.settings = chart::loadChartSettings(chart::chartSettingsPath(environment.dataRoot));
+    chart::ChartSettingsRead settings = chart::readChartSettings(chart::chartSettingsPath(environment.dataRoot));
+    record.settings = settings.settings;
+    if (!settings.problem.empty() && environment.showWarning) environment.showWarning(settings.problem);
     if (environment.adjustSettings) environment.adjustSettings(record.settings);
     if (auto moment = validateAndConvertMoment(record); !moment) return moment;
 

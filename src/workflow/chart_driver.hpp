@@ -27,7 +27,8 @@ inline constexpr const char* kUnknownMethodMessage = "没有这种盘式。";
 // What a chart run reads and where it writes: the data root (dat/set.ini,
 // dat/EndInfo.txt), an optional change to the settings after they are read
 // (the command line's --set), whether the analysis also judges the matter
-// asked, and the window's output pane and memo.
+// asked, the window's output pane and memo, and where a warning about the
+// settings file goes.
 struct ChartEnvironment {
     std::filesystem::path dataRoot;
     std::function<void(chart::ChartSettings&)> adjustSettings;
@@ -38,6 +39,9 @@ struct ChartEnvironment {
     bool judgeMatter = false;
     std::function<void(render::StyledText&&)> showOutput;
     std::function<void(const std::string&)> showMemo;
+    // Told when dat/set.ini cannot be read or is damaged: the chart is still
+    // laid, with the default settings where the file fails.
+    std::function<void(const std::string&)> showWarning;
 };
 
 // Runs one chart. On success the chart text went to showOutput (unless the

@@ -2,11 +2,10 @@
 // root: adding lays the chart and writes the record and its commentary file,
 // editing changes only the stored inputs, and every refused input leaves the
 // store and the commentary files as they were.
-#include <gtest/gtest.h>
-
-#include <nlohmann/json.hpp>
-
 #include <sys/stat.h>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "../cli/cli_run.hpp"
 #include "../files/child_process.hpp"

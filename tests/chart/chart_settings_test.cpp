@@ -137,6 +137,31 @@ TEST_F(ChartSettingsFile, DamagedFilesGiveTheDefaults) {
     EXPECT_EQ(loadChartSettings(root_), ChartSettings{});  // a folder, not a file
 }
 
+// A damaged file is charted with the defaults, but never silently: the read
+// names what is wrong, so that a warning can be shown.
+TEST_F(ChartSettingsFile, DamageIsNamedNotHidden) {
+    struct Damage {
+        std::string bytes;
+        const char* problem;
+    };
+    for (const Damage& d : {Damage{std::string("\0\1\2\3[qimen]\npan=1", 17), "zero bytes"},
+                            Damage{"[qimen]\npan=\xE4\xBD\xA0\n", "UTF-8"},
+                            Damage{"\xFF\xFE[qimen]\npan=1\n", "no [qimen] section"},
+                            Damage{"[other]\npan=1\n", "no [qimen] section"},
+                            Damage{"[qimen]\npan=abc\nju=1x\nsun=1\n", "pan=abc, ju=1x not a whole number"}}) {
+        write(d.bytes);
+        ChartSettingsRead r = readChartSettings(path_);
+        EXPECT_NE(r.problem.find(d.problem), std::string::npos) << r.problem;
+        EXPECT_NE(r.problem.find(path_.string()), std::string::npos) << r.problem;
+    }
+    EXPECT_TRUE(readChartSettings(path_).settings.sun);  // the sound keys still count
+    write("[qimen]\npan=1\n");
+    EXPECT_EQ(readChartSettings(path_).problem, "");
+    fs::remove(path_);
+    EXPECT_EQ(readChartSettings(path_).problem, "");  // a missing file is not damage
+    EXPECT_NE(readChartSettings(root_).problem, "");   // a folder, not a file
+}
+
 TEST_F(ChartSettingsFile, WriterUsesTheDialogOrderAndCrLf) {
     ChartSettings s;
     s.ileft = 5;

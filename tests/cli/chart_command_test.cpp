@@ -1,10 +1,13 @@
 // `qimen chart`: options into a chart request, the four output forms, and
 // failures as one line with exit code 1.
+#include <sys/stat.h>
+
 #include <algorithm>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "../files/child_process.hpp"
 #include "cli_run.hpp"
 #include "text/gbk.hpp"
 
@@ -142,6 +145,25 @@ TEST_F(ChartCommand, CompareTwoConventionsSideBySide) {
     ChartRun day = run({"--compare", "ju", "--method", "day"});
     EXPECT_EQ(day.code, 1);
     EXPECT_NE(day.err.find("两种方法对照只用于时家奇门。"), std::string::npos) << day.err;
+}
+
+// A damaged or unreadable set.ini is reported with a warning line, and the
+// chart is laid with the defaults; a FIFO in its place is not waited on.
+TEST_F(ChartCommand, DamagedSettingsFileIsReportedWithAWarning) {
+    ASSERT_EQ(run({}).code, 0);  // prepares the data root
+    qimen::testing::writeBytes(root.dat() / "set.ini", "\xFF\xFE[qimen]\npan=1\n");
+    ChartRun damaged = run({"--at", "2008-08-08 10:00"});
+    ASSERT_EQ(damaged.code, 0) << damaged.err;
+    EXPECT_EQ(damaged.err.rfind("qimen: warning: ", 0), 0u) << damaged.err;
+    EXPECT_NE(damaged.err.find("set.ini"), std::string::npos) << damaged.err;
+    EXPECT_NE(damaged.out.find("时家奇门"), std::string::npos);
+
+    std::filesystem::remove(root.dat() / "set.ini");
+    ASSERT_EQ(::mkfifo((root.dat() / "set.ini").c_str(), 0644), 0);
+    qimen::testing::HangGuard guard;
+    ChartRun fifo = run({"--at", "2008-08-08 10:00"});
+    ASSERT_EQ(fifo.code, 0) << fifo.err;
+    EXPECT_NE(fifo.err.find("not a regular file"), std::string::npos) << fifo.err;
 }
 
 // A coordinate must be a decimal number of degrees: nan, inf and hex are

@@ -1,7 +1,10 @@
 // The chart driver's steps and its dispatch table by chart method.
 #include "workflow/chart_driver.hpp"
 
+#include <cmath>
+#include <cstdio>
 #include <optional>
+#include <string>
 
 #include "analysis/analysis_chart.hpp"
 #include "calendar/day_arithmetic.hpp"
@@ -128,6 +131,9 @@ Expected<void> dispatch(ChartRecord& record) {
 
 Expected<void> validateAndConvertMoment(ChartRecord& record) {
     record.errorText.clear();
+    if (!std::isfinite(record.longitude) || !std::isfinite(record.latitude) || std::fabs(record.longitude) > 180 ||
+        std::fabs(record.latitude) > 90)
+        return refuse(record, kCoordinatesMessage);
     calendar::CivilDateTime moment;
     if (record.lunarInput) {
         Expected<calendar::CivilDateTime> solar = calendar::lunarToSolar(record.inputDate, record.leapMonth);
@@ -145,7 +151,15 @@ Expected<void> validateAndConvertMoment(ChartRecord& record) {
     // The lunar date of a 子 hour begun at 23:00 is the next day's (unless
     // setting zishi changes the day at midnight).
     calendar::CivilDateTime lunarMoment = chart::lunarMomentOf(record);
-    if (!inSupportedYears(lunarMoment.year)) return refuse(record, kLunarMomentOutOfRangeMessage);
+    if (!inSupportedYears(lunarMoment.year)) {
+        // The moment typed lies in the range, but the day it is read as (the
+        // next day from 23:00, or the previous one by true solar time) does not.
+        char day[64];
+        std::snprintf(day, sizeof day, "%d年%d月%d日", calendar::userFromAstronomicalYear(lunarMoment.year),
+                      lunarMoment.month, lunarMoment.day);
+        return refuse(record, std::string(kLunarMomentOutOfRangeMessage) + "；此时刻的日柱与农历要按" + day +
+                                  "计算，超出了这个范围");
+    }
     calendar::LunarDate lunar = calendar::solarToLunar(lunarMoment);
     record.lunarDate = lunar.date;
     record.leapMonth = lunar.leap;

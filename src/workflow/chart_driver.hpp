@@ -23,6 +23,9 @@ inline constexpr const char* kLunarMomentOutOfRangeMessage = "公、农历正常
 inline constexpr const char* kIntercalationYearsMessage = chart::kIntercalationYearsMessage;
 inline constexpr const char* kGivenJuMessage = "局数应为阴遁或阳遁的一至九局。";
 inline constexpr const char* kUnknownMethodMessage = "没有这种盘式。";
+// A longitude or latitude that is not a number of degrees in range (a case
+// stored with a damaged coordinate).
+inline constexpr const char* kCoordinatesMessage = "经纬度不正确：经度应在-180到180度之间，纬度应在-90到90度之间";
 
 // What a chart run reads and where it writes: the data root (dat/set.ini,
 // dat/EndInfo.txt), an optional change to the settings after they are read
@@ -58,7 +61,11 @@ inline bool promptToSave(const chart::ChartRecord& record) { return record.setti
 
 // Validation and conversion of the request's moment into computeDate,
 // clockDate, clockJulianDay, lunarDate and leapMonth (settings already in
-// the record). A failure's message is also left in errorText.
+// the record). A failure's message is also left in errorText: coordinates
+// that are not finite degrees in range, or the moment's own faults. A moment
+// whose day pillar and lunar date fall outside the years served (23:00 on
+// 2100-12-31 is read as 2101-01-01) is refused with the range text and the
+// day it would need.
 Expected<void> validateAndConvertMoment(chart::ChartRecord& record);
 
 }  // namespace qimen::workflow

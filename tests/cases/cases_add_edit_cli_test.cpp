@@ -301,7 +301,9 @@ INSTANTIATE_TEST_SUITE_P(
                                   "不存在这个日期,请重新输入！"},
                       RefusedEdit{"LeapMonthThatDoesNotExist", {"--at", "2008-04-08 10:00", "--lunar", "--leap"},
                                   "此年没有闰4月,请重新确定月份！"},
-                      RefusedEdit{"DayThatDoesNotExist", {"--at", "2001-02-30 10:00"}, "不存在这个日期"}),
+                      RefusedEdit{"DayThatDoesNotExist", {"--at", "2001-02-30 10:00"}, "不存在这个日期"},
+                      RefusedEdit{"DayPillarPastTheLastYear", {"--at", "2100-12-31 23:00"},
+                                  "公、农历正常转换年份在-850到2100之间；此时刻的日柱与农历要按2101年1月1日计算，超出了这个范围"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

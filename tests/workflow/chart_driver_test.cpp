@@ -1,6 +1,8 @@
 // The chart driver: validation messages in their order, the dates it derives,
 // the dispatch of each method, and what a failed run leaves untouched.
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <optional>
 
 #include <gtest/gtest.h>
@@ -72,10 +74,24 @@ TEST_F(ChartDriver, ValidationMessagesWordForWord) {
     lunar.inputDate = {2100, 12, 20, 10, 0};
     EXPECT_EQ(draw(lunar).message(), "时间越界，年份在-850到2100之间");
 
-    // A 子 hour begun at 23:00 on the last day takes its lunar date from 2101.
-    EXPECT_EQ(draw(at({2100, 12, 31, 23, 30})).message(), "公、农历正常转换年份在-850到2100之间");
+    // A 子 hour begun at 23:00 on the last day takes its day pillar and lunar
+    // date from 2101, and the refusal says so.
+    EXPECT_EQ(draw(at({2100, 12, 31, 23, 30})).message(),
+              "公、农历正常转换年份在-850到2100之间；此时刻的日柱与农历要按2101年1月1日计算，超出了这个范围");
     EXPECT_TRUE(draw(at({2100, 12, 31, 22, 59})));
     EXPECT_TRUE(record_.errorText.empty());
+}
+
+TEST_F(ChartDriver, CoordinatesMustBeFiniteDegreesInRange) {
+    for (auto [longitude, latitude] : {std::pair{std::nanf(""), 30.0f}, std::pair{120.0f, std::nanf("")},
+                                       std::pair{std::numeric_limits<float>::infinity(), 30.0f},
+                                       std::pair{-180.5f, 30.0f}, std::pair{120.0f, 90.5f}}) {
+        ChartRequest request = at({2008, 8, 8, 10, 0});
+        request.longitude = longitude;
+        request.latitude = latitude;
+        EXPECT_FALSE(draw(request));
+        EXPECT_EQ(record_.errorText, qimen::workflow::kCoordinatesMessage);
+    }
 }
 
 TEST_F(ChartDriver, FailedRunTouchesNeitherPaneNorMemoNorThePreviousChart) {

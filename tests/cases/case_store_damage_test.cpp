@@ -17,6 +17,12 @@ namespace fs = std::filesystem;
 
 fs::path corpus(const std::string& name) { return fs::path(QIMEN_TEST_DATA_DIR) / name; }
 
+// A parameterised case is named after its corpus file, without ".dat".
+const auto nameOfCorpusFile = [](const auto& info) {
+    std::string name = info.param.file;
+    return name.substr(0, name.find('.'));
+};
+
 class DamagedStore : public testing::StoreTest {
 protected:
     void place(const std::string& name) {
@@ -57,10 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, UnusableHeaderTest,
                                            UnusableHeader{"NegativeDeletedCount.dat", "negative deleted count"},
                                            UnusableHeader{"DeletedCountAboveSlots.dat", "exceeds the slot count"},
                                            UnusableHeader{"ZeroFileCount.dat", "file count 0"}),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
-                             return name.substr(0, name.find('.'));
-                         });
+                         nameOfCorpusFile);
 
 struct Disagreement {
     const char* file;
@@ -100,10 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Disagreement{"DataFileShorterThanSlots.dat", "cut inside its slots: the header counts 3 cases in it, but only 1 is whole"},
                       Disagreement{"KilledAppendPendingSlot.dat", ""},
                       Disagreement{"KilledAppendCutSlot.dat", ""}),
-    [](const auto& info) {
-        std::string name = info.param.file;
-        return name.substr(0, name.find('.'));
-    });
+    nameOfCorpusFile);
 
 TEST_F(DamagedStore, FileCutInsideItsSlotsAfterAddsIsReported) {
     for (int i = 0; i < 3; ++i) add(i);
@@ -170,10 +170,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, RepairTest,
                                            Repair{"DeletedCountAboveSlots.dat", 1, {0}},
                                            Repair{"TruncatedHeader.dat", 0, {}},
                                            Repair{"EmptyFile.dat", 0, {}}),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
-                             return name.substr(0, name.find('.'));
-                         });
+                         nameOfCorpusFile);
 
 TEST_F(DamagedStore, RepairCountsDeletedSlotsAndTurnsReuseOnAtThirty) {
     for (int i = 0; i < 32; ++i) add(i);
@@ -272,10 +269,7 @@ INSTANTIATE_TEST_SUITE_P(Corpus, BadImportTest,
                                            BadImport{"HugeSlotCount.dat", "beyond"},
                                            BadImport{"ForeignStoreKind.dat", "store kind 2"},
                                            BadImport{"DataFileShorterThanSlots.dat", "shorter than the 3 slots"}),
-                         [](const auto& info) {
-                             std::string name = info.param.file;
-                             return name.substr(0, name.find('.'));
-                         });
+                         nameOfCorpusFile);
 
 TEST_F(DamagedStore, ImportOfAFileNotNamedLikeAStoreIsRefused) {
     qimen::testing::TempDataRoot source;

@@ -2,8 +2,12 @@
 // editor.
 #include "workflow/case_forms.hpp"
 
+#include <memory>
+
 #include "cases/class_list.hpp"
 #include "chart/chart_record.hpp"
+#include "text/number_text.hpp"
+#include "workflow/chart_driver.hpp"
 #include "workflow/input_lists.hpp"
 
 namespace qimen::workflow {
@@ -45,11 +49,11 @@ ClassificationForm ClassificationForm::open(const std::filesystem::path& dataRoo
 }
 
 bool ClassificationForm::confirm(Prompter& prompter) const {
-    if (className.empty()) {
+    if (text::isBlank(className)) {
         prompter.message("类别名不能为空", kError, Icon::Error);
         return false;
     }
-    if (notes.empty()) {
+    if (text::isBlank(notes)) {
         prompter.message("附加信息不能为空", kError, Icon::Error);
         return false;
     }
@@ -80,7 +84,7 @@ CaseEditForm CaseEditForm::ofRecord(const cases::CaseRecord& record, std::vector
 
 bool CaseEditForm::save(Prompter& prompter) {
     if (!prompter.ask("确定要保存修改吗？", "提示", Icon::Information, true)) return false;
-    if (name.empty()) {
+    if (text::isBlank(name)) {
         prompter.message("姓名不能为空", "提示", Icon::Information);
         return false;
     }
@@ -96,15 +100,31 @@ bool CaseEditForm::save(Prompter& prompter) {
     record.lunarInput = lunar;
     record.leapMonth = leapMonth;
     record.askerName = chart::clipToGbkBytes(name, cases::kAskerNameMax);
-    if (notes.empty()) {
+    // The moment must be one a chart can be laid for, as when the case was
+    // saved: a lunar day or leap month that does not exist is refused with
+    // the chart's own message.
+    {
+        chart::ChartRequest request;
+        request.inputDate = record.date;
+        request.lunarInput = lunar;
+        request.leapMonth = leapMonth;
+        request.longitude = record.longitude;
+        auto probe = std::make_unique<chart::ChartRecord>();
+        probe->setRequest(request);
+        if (auto chartable = validateAndConvertMoment(*probe); !chartable) {
+            prompter.message(chartable.message(), kYearCaption, Icon::Warning);
+            return false;
+        }
+    }
+    if (text::isBlank(notes)) {
         prompter.message("附加信息不能为空", kError, Icon::Error);
         return false;
     }
-    if (className.empty()) {
+    if (text::isBlank(className)) {
         prompter.message("类别不能为空", kError, Icon::Error);
         return false;
     }
-    if (matter.empty()) {
+    if (text::isBlank(matter)) {
         prompter.message("占问事宜不能为空", kError, Icon::Error);
         return false;
     }

@@ -8,6 +8,7 @@
 #include "cases/class_list.hpp"
 #include "judgement/snapshot_memo.hpp"
 #include "places/provinces.hpp"
+#include "text/number_text.hpp"
 #include "workflow/chart_driver.hpp"
 #include "workflow/input_lists.hpp"
 #include "workflow/pane_files.hpp"
@@ -80,13 +81,13 @@ void Consultation::setMoment(const calendar::CivilDateTime& now) {
 }
 
 bool Consultation::validateTexts() {
-    if (inputs_.name.empty()) {
+    if (text::isBlank(inputs_.name)) {
         prompter_.message("姓名不能为空", kTip, Icon::Information);
         prompter_.focus("Edtname");
         return false;
     }
     request_.askerName = chart::clipToGbkBytes(inputs_.name, chart::kAskerNameMaxBytes);
-    if (inputs_.matter.empty()) {
+    if (text::isBlank(inputs_.matter)) {
         prompter_.message("占问事宜不能为空", kTip, Icon::Information);
         prompter_.focus("LedtEvent");
         return false;

@@ -5,6 +5,7 @@
 
 #include "calendar/civil_date_time.hpp"
 #include "cases/class_list.hpp"
+#include "cases/rtf_writer.hpp"
 #include "workflow/consultation.hpp"
 #include "workflow/pane_files.hpp"
 
@@ -65,7 +66,10 @@ bool Consultation::saveNew() {
         prompter_.message(image.message(), "错误", Icon::Error);
         return false;
     }
-    auto appended = store_.append(*image);
+    // The store writes the commentary under its lock before the record turns
+    // live, so no other writer can take the slot in between and a kill never
+    // leaves a live case without its file.
+    auto appended = store_.append(*image, cases::writeRtf(pane_.content(), pane_.font().name));
     if (!appended) {
         prompter_.message(appended.message(), "错误", Icon::Error);
         return false;
@@ -75,9 +79,11 @@ bool Consultation::saveNew() {
     rows_.add(caseRowOf(n, currentCase_));
     // The record is whole and listed even when its commentary cannot be
     // written; the user is told which case lacks it.
-    if (auto written = writeCommentary(store_.commentaryPath(n)); !written)
-        prompter_.message("事例" + std::to_string(n) + "已保存，但评注文件未能写入：" + written.message(), "错误",
+    if (!store_.lastWarning().empty())
+        prompter_.message("事例" + std::to_string(n) + "已保存，但评注文件未能写入：" + store_.lastWarning(), "错误",
                           Icon::Error);
+    else
+        pane_.setModified(false);
     return true;
 }
 
@@ -114,9 +120,10 @@ bool Consultation::deleteCase(std::optional<std::int32_t> selected) {
         return false;
     bool viewed = state_ == CaseState::Viewing && viewedCase_ == n;
     if (viewed && !prompter_.ask("确定要删除当前正在查看的事例吗？", kTip, Icon::Warning, false)) return false;
-    // The slot is marked first: when that fails, the case and its
-    // commentary both stay.
-    if (auto deleted = store_.markDeleted(n); !deleted) {
+    // The slot is marked first and the commentary removed under the same
+    // lock: when marking fails, the case and its commentary both stay, and an
+    // add that reuses the slot at once cannot lose its new file.
+    if (auto deleted = store_.deleteCase(n); !deleted) {
         prompter_.message(deleted.message(), "错误", Icon::Error);
         return false;
     }
@@ -125,8 +132,6 @@ bool Consultation::deleteCase(std::optional<std::int32_t> selected) {
         pane_.setModified(false);
         enterNewState();
     }
-    std::error_code error;
-    std::filesystem::remove(store_.commentaryPath(n), error);
     rows_.remove(n);
     return true;
 }

@@ -210,21 +210,6 @@ INSTANTIATE_TEST_SUITE_P(
                    "不存在这个日期"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// nan, inf and hex are not coordinates: a usage error, and nothing is stored.
-TEST_F(CasesAddEdit, CoordinatesAreDecimalAndFinite) {
-    ASSERT_EQ(add({}).code, 0);
-    std::string before = userFiles();
-    for (auto coordinate : {std::vector<std::string>{"--lon", "nan"}, {"--lat", "nan"}, {"--lon", "inf"},
-                            {"--lat", "-inf"}, {"--lon", "0x10"}, {"--lon", "1e2"}, {"--lon", "180.5"}}) {
-        auto r = add(coordinate);
-        EXPECT_EQ(r.code, 2) << coordinate[1];
-        EXPECT_NE(r.err.find("takes decimal degrees"), std::string::npos) << r.err;
-    }
-    EXPECT_EQ(userFiles(), before);
-    ASSERT_EQ(add({"--lon", "-75.5", "--lat", "+40.25"}).code, 0);
-    EXPECT_NEAR(show(1)["longitude"].get<double>(), -75.5, 1e-6);
-}
-
 TEST_F(CasesAddEdit, EditChangesOnlyTheGivenInputsAndLeavesTheCommentary) {
     ASSERT_EQ(add({"--place", "北京市-北京", "--ju", "yin4"}).code, 0);
     auto rtfBefore = qimen::testing::fileBytes(commentary(0));

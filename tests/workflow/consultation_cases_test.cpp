@@ -162,6 +162,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         EditRefusal{"EmptyNameFirst", [](auto& f) { f.name = ""; f.yearText = "0"; f.notes = ""; },
                     {"message|姓名不能为空|提示|information"}},
+        EditRefusal{"NameOfSpacesIsEmpty", [](auto& f) { f.name = " 　 "; }, {"message|姓名不能为空|提示|information"}},
+        // 2008 has no leap month: the lunar date is checked as when the case
+        // was charted, before the notes.
+        EditRefusal{"LeapMonthThatDoesNotExist",
+                    [](auto& f) { f.yearText = "2008"; f.lunar = true; f.leapMonth = true; f.notes = ""; },
+                    {"message|此年没有闰8月,请重新确定月份！|年份错误|warning"}},
         EditRefusal{"YearBeforeNotes", [](auto& f) { f.yearText = "0"; f.notes = ""; },
                     {"message|年份必须在-850到2100年之间，并且没有公元0年\r\n注意：公元前用负数，比如公元前120年，就输入-120|年份错误|warning",
                      "focus|EdtYear"}},
@@ -179,7 +185,6 @@ TEST_F(ConsultationTest, EditingTheViewedCaseRefreshesItSoALaterSaveKeepsTheEdit
     ASSERT_TRUE(consultation->editCase(0, [&](CaseEditForm& form) {
         form.yearText = "-120";
         form.lunar = true;
-        form.leapMonth = true;
         form.className = "婚姻";
         // 1000 bytes in the memo: its joined lines are cut to the 1001 the
         // field holds, at a character boundary.
@@ -191,7 +196,7 @@ TEST_F(ConsultationTest, EditingTheViewedCaseRefreshesItSoALaterSaveKeepsTheEdit
     EXPECT_EQ(r.date.year, -119);
     EXPECT_EQ(r.notes, std::string(998, 'a') + "中");
     EXPECT_EQ(r.placeName, "未知地-未知地");  // place and method stay
-    EXPECT_EQ(consultation->caseRows().rows()[0].columns[kDateColumn], "农闰-120-8-8");
+    EXPECT_EQ(consultation->caseRows().rows()[0].columns[kDateColumn], "农-120-8-8");
     EXPECT_EQ(consultation->currentCase(), r);
     prompter.answer({true});
     ASSERT_TRUE(consultation->save());

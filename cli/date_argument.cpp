@@ -26,8 +26,9 @@ calendar::CivilDateTime parseMoment(const std::string& text, const std::function
 calendar::CivilDateTime parseChartMoment(const std::string& text,
                                          const std::function<calendar::CivilDateTime()>& now) {
     if (text == "now") return now();
-    // The form and ranges of any moment; whether the day exists in its
-    // month is the chart's question.
+    // The form of a date and the ranges of any moment; whether the day
+    // exists in its month is the chart's question.
+    valueOrThrow(calendar::readMomentFields(text, calendar::MomentKind::Gregorian));
     calendar::CivilDateTime date = valueOrThrow(calendar::parseMomentText(text, calendar::MomentKind::Lunar));
     if (date.day > 31) throw CommandError("day " + std::to_string(date.day) + " in \"" + text + "\" is not 1..31");
     return date;

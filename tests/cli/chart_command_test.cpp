@@ -89,6 +89,8 @@ TEST_F(ChartCommand, FailuresAreOneLineWithExitCodeOne) {
                           Case{{"--at", "2002-04-01 10:00", "--lunar", "--leap"}, "此年没有闰4月,请重新确定月份！"},
                           Case{{"--at", "1899-06-01 10:00", "--set", "ju=1"}, "置闰法起局只能用于1900-2050年。"},
                           Case{{"--at", "2100-12-31 23:00"}, "此时刻的日柱与农历要按2101年1月1日计算"},
+                          Case{{"--at", "+2001-01-01 10:00"}, "is not a date"},
+                          Case{{"--at", "2001- 1- 1 10: 0"}, "is not a date"},
                           Case{{"--method", "week"}, "--method"},
                           Case{{"--ju", "yang0"}, "--ju"},
                           Case{{"--set", "colour=1"}, "no chart setting"},

@@ -28,6 +28,16 @@ protected:
     void place(const std::string& name) {
         fs::copy_file(corpus(name), store.dataFilePath(0), fs::copy_options::overwrite_existing);
     }
+    // A header counting `slots` over two data files, the first of them full
+    // (blank slots) and the second not written.
+    void countSlotsOverTwoFiles(std::int32_t slots) {
+        StoreHeader header;
+        header.slotCount = slots;
+        header.fileCount = 2;
+        files::File file(store.dataFilePath(0), files::File::Mode::ReadWrite);
+        file.writeAt(0, encodeStoreHeader(header));
+        file.truncate(20 + 50000ull * 1252);
+    }
 };
 
 struct UnusableHeader {
@@ -114,14 +124,7 @@ TEST_F(DamagedStore, FileCutInsideItsSlotsAfterAddsIsReported) {
 }
 
 TEST_F(DamagedStore, MissingDataFileOfCountedSlotsIsReported) {
-    StoreHeader header;
-    header.slotCount = 50001;
-    header.fileCount = 2;
-    {
-        files::File file(store.dataFilePath(0), files::File::Mode::ReadWrite);
-        file.writeAt(0, encodeStoreHeader(header));
-        file.truncate(20 + 50000ull * 1252);
-    }
+    countSlotsOverTwoFiles(50001);
     auto opened = store.open();
     EXPECT_FALSE(opened);
     EXPECT_NE(opened.message().find("qimen1.dat is missing"), std::string::npos) << opened.message();
@@ -224,14 +227,7 @@ TEST_F(DamagedStore, OversizedTextFieldIsReadWithinItsCell) {
 }
 
 TEST_F(DamagedStore, MissingSecondDataFileMakesItsRecordsMissing) {
-    StoreHeader header;
-    header.slotCount = 50002;
-    header.fileCount = 2;
-    {
-        files::File file(store.dataFilePath(0), files::File::Mode::ReadWrite);
-        file.writeAt(0, encodeStoreHeader(header));
-        file.truncate(20 + 50000ull * 1252);
-    }
+    countSlotsOverTwoFiles(50002);
     EXPECT_TRUE(store.read(49999));
     EXPECT_FALSE(store.read(50001));
     CaseFilter filter;

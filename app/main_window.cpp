@@ -34,6 +34,7 @@
 #include "tools/tfrm_dili.hpp"
 #include "tools/tfrm_wnl.hpp"
 #include "up_down.hpp"
+#include "warning_strip.hpp"
 #include "workflow/history.hpp"
 #include "workflow/input_lists.hpp"
 
@@ -255,6 +256,7 @@ void TFrmMain::showCaseState() {
 void TFrmMain::run(const std::function<void()>& operation) {
     readInputs();
     operation();
+    warningStrip->showFor(*consultation_);
     showInputs();
     caseModel_->refresh();
     showCaseState();

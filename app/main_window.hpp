@@ -42,6 +42,7 @@ class CaseListModel;
 class CustomChartWindow;
 class SearchTab;
 class UpDown;
+class WarningStrip;
 
 // The objectNames of the items whose windows come later.
 inline constexpr const char* kLaterWindows[] = {
@@ -133,6 +134,7 @@ public:
     QTreeView* ListView1 = nullptr;
     QTabWidget* Page1 = nullptr;
     QTextEdit* RedtQiMen = nullptr;
+    WarningStrip* warningStrip = nullptr;  // above RedtQiMen: the last chart's warnings
     QToolBar* ToolBar1 = nullptr;
     QPlainTextEdit* MeoInfo = nullptr;
     QWidget* PanInput = nullptr;

@@ -36,6 +36,8 @@
 #include "places/provinces.hpp"
 #include "searchwin/search_tab.hpp"
 #include "up_down.hpp"
+#include "warning_strip.hpp"
+#include "compare_window.hpp"
 #include "workflow/input_lists.hpp"
 
 namespace qimen::app {
@@ -109,7 +111,12 @@ void TFrmMain::buildControls() {
     info->setObjectName("TBtoInfo");
     ToolBar1->widgetForAction(info)->setObjectName("TBtoInfo");
     connect(info, &QAction::triggered, this, &TFrmMain::TBtoInfoClick);
-    analysisLayout->addWidget(RedtQiMen, 1);
+    warningStrip = new WarningStrip(prompter_, analysisTab);
+    auto* paneColumn = new QVBoxLayout;
+    paneColumn->setSpacing(0);
+    paneColumn->addWidget(warningStrip);
+    paneColumn->addWidget(RedtQiMen, 1);
+    analysisLayout->addLayout(paneColumn, 1);
     analysisLayout->addWidget(ToolBar1);
     Page1->addTab(analysisTab, q("奇门分析"));
     searchTab = new SearchTab(prompter_, chartSettingsReader(dataRoot_), Page1);
@@ -244,6 +251,7 @@ void TFrmMain::buildMenus() {
     QAction* chartSettings = add(options, "OmenuSet", "排盘设置");
     QAction* endInfo = add(options, "OmenuEndInfo", "命稿结尾信息");
     add(options, "OmenuCustomPan", "编辑自定义盘");
+    addComparisonMenu(*options, *this);
 
     QMenu* help = menuBar()->addMenu(q("帮助(&H)"));
     QAction* guide = add(help, "mnuH_help", "软件帮助");

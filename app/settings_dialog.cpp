@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "chart/conventions.hpp"
 #include "main_window.hpp"
 
 namespace qimen::app {
@@ -20,22 +21,38 @@ namespace {
 
 QString q(const char* utf8) { return QString::fromUtf8(utf8); }
 
-QButtonGroup* radioGroup(QWidget* parent, QGridLayout* grid, int row, int column, const char* name, const char* caption,
-                         std::initializer_list<const char*> items) {
-    auto* box = new QGroupBox(q(caption), parent);
+QButtonGroup* radioGroup(QWidget* parent, QGridLayout* grid, int row, int column, const char* name, const QString& caption,
+                         const QStringList& items) {
+    auto* box = new QGroupBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
     auto* layout = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
     group->setObjectName(QString::fromLatin1(name) + QStringLiteral("Items"));
     int id = 0;
-    for (const char* item : items) {
-        auto* button = new QRadioButton(q(item), box);
+    for (const QString& item : items) {
+        auto* button = new QRadioButton(item, box);
         button->setObjectName(QStringLiteral("%1_%2").arg(QString::fromLatin1(name)).arg(id));
         group->addButton(button, id++);
         layout->addWidget(button);
     }
     grid->addWidget(box, row, column);
     return group;
+}
+
+QButtonGroup* radioGroup(QWidget* parent, QGridLayout* grid, int row, int column, const char* name, const char* caption,
+                         std::initializer_list<const char*> items) {
+    QStringList captions;
+    for (const char* item : items) captions << q(item);
+    return radioGroup(parent, grid, row, column, name, q(caption), captions);
+}
+
+QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The group of a convention's two choices, captioned as the comparison names them.
+QButtonGroup* conventionGroup(QWidget* parent, QGridLayout* grid, int row, int column, const char* name,
+                              chart::Convention convention) {
+    const chart::ConventionInfo& info = chart::conventionInfo(convention);
+    return radioGroup(parent, grid, row, column, name, utf8(info.group), {utf8(info.choices[0]), utf8(info.choices[1])});
 }
 
 void check(QButtonGroup* group, int item) {
@@ -79,6 +96,9 @@ TFrmSet::TFrmSet(std::filesystem::path dataRoot, const QtPrompter::Hook& hook, Q
     indent->addWidget(LedtLeftText);
     checks->addLayout(indent);
     grid->addLayout(checks, 3, 1);
+    // Below the original controls: the day change and the 月将, 0 = the charts as they have always been laid.
+    GpZiShi = conventionGroup(this, grid, 4, 0, "GpZiShi", chart::Convention::Zishi);
+    GpYueJiang = conventionGroup(this, grid, 4, 1, "GpYueJiang", chart::Convention::Yuejiang);
 
     auto* buttons = new QHBoxLayout;
     auto button = [this, buttons](const char* name, const char* caption) {
@@ -108,6 +128,8 @@ workflow::ChartSettingsForm TFrmSet::form() const {
     form.zhifu = GpZhiFu->checkedId();
     form.angan = GpAnGan->checkedId();
     form.selyue = GpSelYue->checkedId();
+    form.zishi = GpZiShi->checkedId();
+    form.yuejiang = GpYueJiang->checkedId();
     form.jiugong = ChkJiuGong->isChecked();
     form.sun = ChkSun->isChecked();
     form.save = ChkSave->isChecked();
@@ -124,6 +146,8 @@ void TFrmSet::showForm(const workflow::ChartSettingsForm& form) {
     check(GpZhiFu, form.zhifu);
     check(GpAnGan, form.angan);
     check(GpSelYue, form.selyue);
+    check(GpZiShi, form.zishi);
+    check(GpYueJiang, form.yuejiang);
     ChkJiuGong->setChecked(form.jiugong);
     ChkSun->setChecked(form.sun);
     ChkSave->setChecked(form.save);

@@ -30,6 +30,7 @@ private:
     std::filesystem::path dataRoot_;
     QtPrompter prompter_;
     QButtonGroup *GpPan, *GpJu, *GpShen, *GpTianQy, *GpZhiFu, *GpAnGan, *GpSelYue;
+    QButtonGroup *GpZiShi, *GpYueJiang;  // zishi, yuejiang
     QCheckBox *ChkJiuGong, *ChkSun, *ChkSave, *ChkBaoJian;
     QLineEdit* LedtLeftText;
 };

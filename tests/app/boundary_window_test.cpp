@@ -116,6 +116,10 @@ private slots:
             QVERIFY(dialog.findChild<QRadioButton*>("GpZiShi_0")->isChecked());
             QVERIFY(dialog.findChild<QRadioButton*>("GpYueJiang_0")->isChecked());
             QCOMPARE(dialog.findChild<QRadioButton*>("GpZiShi_1")->text(), QString::fromUtf8("零时换日"));
+            if (qEnvironmentVariableIsSet("QIMEN_SCREENSHOT_DIR")) {
+                dialog.show();
+                QVERIFY(dialog.grab().save(qEnvironmentVariable("QIMEN_SCREENSHOT_DIR") + "/TFrmSet.png"));
+            }
             dialog.findChild<QRadioButton*>("GpZiShi_1")->setChecked(true);
             dialog.findChild<QRadioButton*>("GpYueJiang_1")->setChecked(true);
             QTest::mouseClick(dialog.findChild<QPushButton*>("BtnSet"), Qt::LeftButton);

@@ -146,8 +146,9 @@ void TFrmSet::showForm(const workflow::ChartSettingsForm& form) {
     check(GpZhiFu, form.zhifu);
     check(GpAnGan, form.angan);
     check(GpSelYue, form.selyue);
-    check(GpZiShi, form.zishi);
-    check(GpYueJiang, form.yuejiang);
+    // The engine takes any non-zero value of these two as the second choice.
+    check(GpZiShi, form.zishi != 0 ? 1 : 0);
+    check(GpYueJiang, form.yuejiang != 0 ? 1 : 0);
     ChkJiuGong->setChecked(form.jiugong);
     ChkSun->setChecked(form.sun);
     ChkSave->setChecked(form.save);

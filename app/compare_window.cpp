@@ -87,9 +87,8 @@ void TFrmCompare::showComparison(const boundary::ConventionComparison& compariso
 }
 
 void openConventionComparison(TFrmMain& window, chart::Convention convention) {
-    bool charted = false;
-    window.run([&] { charted = window.consultation().chart(); });
-    if (!charted) return;  // 排盘 has said why
+    // The chart on screen is compared, as the topic buttons read it: 对照
+    // never lays, saves or asks on its own.
     const workflow::Consultation& consultation = window.consultation();
     const chart::ChartRecord& record = consultation.record();
     auto comparison =

@@ -1,4 +1,4 @@
-// TFrmCompare "对照": the chart of the main window's inputs laid under the two
+// TFrmCompare "对照": the chart the main window shows, laid under the two
 // choices of one convention (拆补法 / 置闰法, 转盘 / 飞盘, the day changing at
 // 23:00 or at midnight, the 月将 by the month pillar or by the principal
 // term), side by side in two read-only panes styled as RedtQiMen shows a
@@ -43,10 +43,9 @@ private:
     QLabel* differences_ = nullptr;
 };
 
-// 选项 → 对照: lays the chart of the window's inputs as 排盘 does (its
-// checks and messages included), then shows it under both choices of
-// `convention`; a comparison that cannot be made is said through the
-// window's Prompter.
+// 选项 → 对照: the chart on screen under both choices of `convention`;
+// without a chart, or when the comparison cannot be made, the window's
+// Prompter says so. Nothing is laid, saved or asked.
 void openConventionComparison(TFrmMain& window, chart::Convention convention);
 
 // The submenu 对照 ("OmenuCompare") of `options`, one item per convention

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "files/data_root.hpp"
+#include "first_chart_warm_up.hpp"
 #include "main_window.hpp"
 #include "screenshot.hpp"
 #include "text_pane.hpp"
@@ -61,5 +62,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     window.show();
+    qimen::app::warmUpAfterFirstPaint(window);
     return QApplication::exec();
 }

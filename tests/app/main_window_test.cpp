@@ -22,20 +22,6 @@ using namespace qimen;
 using namespace qimen::app;
 using namespace qimen::app::testing;
 
-namespace {
-
-// Counts the paints of a widget.
-class PaintSpy : public QObject {
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
-
-}  // namespace
-
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
@@ -51,7 +37,7 @@ private slots:
         const double ms = clock.nsecsElapsed() / 1e6;
         clock.restart();
         QTest::mouseClick(window->Btnpai, Qt::LeftButton);
-        std::printf("排盘 click to filled pane (hour chart with analysis): first %.1f ms, again %.1f ms\n", ms,
+        std::printf("排盘 click to filled pane (hour chart with analysis, no warm-up): first %.1f ms, again %.1f ms\n", ms,
                     clock.nsecsElapsed() / 1e6);
         QVERIFY2(recorder.log.isEmpty(), qPrintable(recorder.log.join('\n')));
         const QString text = window->findChild<QTextEdit*>("RedtQiMen")->toPlainText();
@@ -221,21 +207,6 @@ private slots:
         QCOMPARE(window->findChild<QAbstractButton*>("SbtoSave")->text(), QString::fromUtf8("存旧"));
         QVERIFY(window->RedtQiMen->toPlainText().contains(QString::fromUtf8("张三")));
         QVERIFY2(recorder.log.isEmpty(), qPrintable(recorder.log.join('\n')));
-    }
-
-    void startToFirstPaintIsReported() {
-        DataRoot root;
-        PromptRecorder recorder;
-        QElapsedTimer clock;
-        clock.start();
-        auto window = std::make_unique<TFrmMain>(root.path());
-        window->prompter().setHook(recorder.hook());
-        PaintSpy spy;
-        window->RedtQiMen->viewport()->installEventFilter(&spy);
-        window->FormShow();
-        window->show();
-        QTRY_VERIFY(spy.painted);
-        std::printf("window start to first paint: %.1f ms\n", clock.nsecsElapsed() / 1e6);
     }
 };
 

@@ -128,7 +128,8 @@ public:
     bool deleteCase(std::optional<std::int32_t> selected);
     // 显示全部事例.
     void listAll();
-    // Lists exactly these cases (the result of a case search).
+    // Lists exactly these cases, known to be live (the result of a case
+    // search); their texts are read when shown.
     void listCases(const std::vector<std::int32_t>& numbers);
     // Window closing: the pending-edit question; closes the custom chart.
     void close();

@@ -127,7 +127,7 @@ void TFrmMain::storeReplaced() {
     pane_->setModified(false);
     run([this] {
         consultation_->newCase();
-        consultation_->listAll();
+        consultation_->reloadCases();
     });
 }
 

@@ -48,10 +48,17 @@ void Consultation::start(const files::WindowSettings& settings) {
     inputs_.cityItem = static_cast<int>(files::effectiveCityItem(settings.city, static_cast<long>(cities_.size())));
     if (cities_.empty()) inputs_.cityItem = -1;
 
+    reloadCases();
+}
+
+void Consultation::reloadCases() {
     // A damaged store is named; what can still be read of it is listed.
     auto opened = store_.open();
     if (!opened) prompter_.message(opened.message(), "错误", Icon::Error);
-    if (!opened && !store_.header()) return;
+    if (!opened && !store_.header()) {
+        rows_.showLive({});
+        return;
+    }
     std::vector<std::int32_t> first(kFirstListedCases);
     for (std::int32_t n = 0; n < kFirstListedCases; ++n) first[static_cast<std::size_t>(n)] = n;
     if (auto filled = rows_.fill(first); !filled) prompter_.message(filled.message(), "错误", Icon::Error);

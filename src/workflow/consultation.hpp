@@ -81,6 +81,10 @@ public:
     // reloaded) and city; opens the store (creating an empty one) and lists
     // cases 0..299. The state is New, chartValid false.
     void start(const files::WindowSettings& settings);
+    // Opens the store (creating an empty one) and lists cases 0..299, as at
+    // start-up; after a clear or an import replaced the store. A damaged
+    // store is named and what can be read of it listed.
+    void reloadCases();
 
     ConsultationInputs& inputs() { return inputs_; }
     const ConsultationInputs& inputs() const { return inputs_; }

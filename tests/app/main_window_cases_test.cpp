@@ -18,6 +18,7 @@
 #include "cases/case_store.hpp"
 #include "casedlg/tfrm_info.hpp"
 #include "casedlg/tfrm_search.hpp"
+#include "sample_case.hpp"
 
 using namespace qimen;
 using namespace qimen::app;
@@ -57,23 +58,11 @@ QString cell(TFrmMain& window, int row, int column) {
 
 int rows(TFrmMain& window) { return window.ListView1->model()->rowCount(); }
 
-cases::CaseRecord caseOf(const char* name, std::int16_t storedYear) {
-    cases::CaseRecord record;
-    record.askerName = name;
-    record.className = "求财";
-    record.date = {storedYear, 4, 8, 10, 30};
-    record.notes = "备注:\r\n";
-    record.matter = "生意";
-    record.placeName = "北京-北京";
-    record.method = 1;
-    return record;
-}
-
 void addCases(const fs::path& root, std::initializer_list<std::pair<const char*, int>> cases) {
     cases::CaseStore store(root);
     QVERIFY(store.open());
     for (auto [name, year] : cases)
-        QVERIFY(store.append(*cases::encodeCaseRecord(caseOf(name, static_cast<std::int16_t>(year)))));
+        QVERIFY(store.append(*cases::encodeCaseRecord(sampleCase(name, static_cast<std::int16_t>(year)))));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The case list ListView1 as a model over the consultation's rows: five
 // columns (求测人, 日期, 类别, 占问事宜, ID), refreshed after every operation
-// that may change them.
+// that may change them. It holds no row of its own: a row's texts are read
+// (a page at a time) only when the view paints it.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -16,14 +17,14 @@ public:
         : QAbstractTableModel(parent), rows_(rows) {}
 
     int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : static_cast<int>(rows_.rows().size());
+        return parent.isValid() ? 0 : static_cast<int>(rows_.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : workflow::kCaseColumnCount;
     }
     QVariant data(const QModelIndex& index, int role) const override {
         if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
-        return QString::fromStdString(rows_.rows()[static_cast<std::size_t>(index.row())].columns[static_cast<std::size_t>(index.column())]);
+        return QString::fromStdString(rows_.row(static_cast<std::size_t>(index.row())).columns[static_cast<std::size_t>(index.column())]);
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         static const char* const titles[] = {"求测人", "日期", "类别", "占问事宜", "ID"};
@@ -32,7 +33,7 @@ public:
         return QString::fromUtf8(titles[section]);
     }
     // The case number of a row, as its ID column reads.
-    std::int32_t caseNumber(int row) const { return rows_.rows()[static_cast<std::size_t>(row)].number; }
+    std::int32_t caseNumber(int row) const { return rows_.number(static_cast<std::size_t>(row)); }
     void refresh() {
         beginResetModel();
         endResetModel();

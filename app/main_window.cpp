@@ -128,7 +128,7 @@ void TFrmMain::storeReplaced() {
     pane_->setModified(false);
     run([this] {
         consultation_->newCase();
-        consultation_->listAll();
+        consultation_->reloadCases();
     });
 }
 

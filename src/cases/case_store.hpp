@@ -65,6 +65,10 @@ public:
     // repair it when the header cannot be right or disagrees with the data
     // files. Reads still give what is whole in a damaged store; writes refuse.
     Expected<void> open();
+    // The check open() makes of an existing store, without creating anything:
+    // fails with the damage and the way to repair it (or with why the header
+    // cannot be read).
+    Expected<void> check();
 
     // Rebuilds the header of a damaged store from the slots its data files
     // hold whole, after copying dat/qimen0.dat to dat/qimen0.dat.damaged-<k>.

@@ -64,6 +64,12 @@ std::optional<std::string> CaseStore::filesDisagreement(const StoreHeader& heade
     return std::nullopt;
 }
 
+Expected<void> CaseStore::check() {
+    return locked([&] {
+        if (auto disagreement = filesDisagreement(readHeader())) throw StoreError(*disagreement);
+    });
+}
+
 StoreHeader CaseStore::readHeaderForWriting() const {
     StoreHeader header = readHeader();
     if (auto disagreement = filesDisagreement(header)) throw StoreError(*disagreement);

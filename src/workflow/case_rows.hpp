@@ -1,12 +1,16 @@
-// The rows of the main window's case list: the five column texts of a case,
-// and the numbers listed, in the order the last fill, search, save, edit or
-// delete left them. The window's list model only asks this.
+// The rows of the main window's case list: the case numbers listed, in the
+// order the last fill, search, save, edit or delete left them, and the five
+// column texts of a row, read from the store only when a row is asked for
+// (a page of rows at a time, kept in a bounded cache), so listing 100,000
+// cases reads no slot twice and decodes only the rows on screen. The
+// window's list model only asks this.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "cases/case_record.hpp"
@@ -31,21 +35,38 @@ inline constexpr std::int32_t kFirstListedCases = 300;
 
 class CaseRows {
 public:
-    const std::vector<CaseRow>& rows() const { return rows_; }
+    // Rows are read from `store`, which must outlive this.
+    explicit CaseRows(cases::CaseStore& store) : store_(store) {}
+
+    std::size_t size() const { return numbers_.size(); }
+    std::int32_t number(std::size_t i) const { return numbers_[i]; }
+    // Row i (i < size()), read with its page of neighbours on first use. A
+    // case that can no longer be read (deleted or cut off since it was
+    // listed) shows only its ID. The reference holds until the next call.
+    const CaseRow& row(std::size_t i) const;
 
     // Replaces the rows with the live cases among `numbers`, in that order;
     // numbers out of range or deleted are skipped. Fails (keeping the old
     // rows) only when the store cannot be read at all.
-    Expected<void> fill(cases::CaseStore& store, const std::vector<std::int32_t>& numbers);
+    Expected<void> fill(const std::vector<std::int32_t>& numbers);
+    // Replaces the rows with `numbers`, known to be live (a scan's result),
+    // without reading them.
+    void showLive(std::vector<std::int32_t> numbers);
 
-    void add(CaseRow row) { rows_.push_back(std::move(row)); }
+    void add(CaseRow row);
     // Sets the columns of the row of case `number` when it is listed.
     void update(std::int32_t number, const cases::CaseRecord& record);
     void remove(std::int32_t number);
     std::optional<std::size_t> find(std::int32_t number) const;
 
 private:
-    std::vector<CaseRow> rows_;
+    // Rows read per store visit, and how many the cache keeps at most.
+    static constexpr std::size_t kPage = 64;
+    static constexpr std::size_t kCacheLimit = 4096;
+
+    cases::CaseStore& store_;
+    std::vector<std::int32_t> numbers_;
+    mutable std::unordered_map<std::int32_t, CaseRow> cache_;
 };
 
 }  // namespace qimen::workflow

@@ -57,6 +57,30 @@ void CaseSearchForm::clear(Prompter& prompter) {
     nameExact = classExact = matterExact = false;
 }
 
+std::optional<std::vector<std::int32_t>> scanCasesToList(cases::CaseStore& store, const cases::CaseFilter& filter,
+                                                         Prompter& prompter, const std::function<void(bool)>& scanning) {
+    auto sound = store.check();
+    if (!sound) prompter.message(sound.message(), "错误", Icon::Error);
+    auto header = store.header();
+    if (!header) return std::nullopt;  // the check named why
+    if (header->slotCount == 0) {
+        if (sound) prompter.message("没有记录，无从查找。", "", Icon::None);
+        return std::nullopt;
+    }
+    if (scanning) scanning(true);
+    auto found = store.filteredScan(filter);
+    if (scanning) scanning(false);
+    if (!found) {
+        prompter.message(found.message(), "错误", Icon::Error);
+        return std::nullopt;
+    }
+    if (found->empty()) {
+        if (sound) prompter.message("没有找到符合条件的事例。", "信息", Icon::Information);
+        return std::nullopt;
+    }
+    return std::move(*found);
+}
+
 std::optional<std::vector<std::int32_t>> CaseSearchForm::search(cases::CaseFilter& filter, cases::CaseStore& store,
                                                                 Prompter& prompter,
                                                                 const std::function<void(bool)>& scanning) {
@@ -81,21 +105,8 @@ std::optional<std::vector<std::int32_t>> CaseSearchForm::search(cases::CaseFilte
     takeCriterion(className, classExact, cases::kClassListNameMax, filter.className, filter.classMode);
     takeCriterion(matter, matterExact, cases::kMatterMax, filter.matter, filter.matterMode);
 
-    if (store.slotCount() == 0) {
-        prompter.message("没有记录，无从查找。", "", Icon::None);
-        return std::nullopt;
-    }
-    if (scanning) scanning(true);
-    auto found = store.filteredScan(filter);
-    if (scanning) scanning(false);
-    if (!found) {
-        prompter.message(found.message(), "错误", Icon::Error);
-        return std::nullopt;
-    }
-    if (found->empty()) {
-        prompter.message("没有找到符合条件的事例。", "信息", Icon::Information);
-        return std::nullopt;
-    }
+    auto found = scanCasesToList(store, filter, prompter, scanning);
+    if (!found) return std::nullopt;
     std::string question = "共找到" + std::to_string(found->size()) + "条记录，要显示到事例列表中吗？";
     if (!prompter.ask(question, "提示", Icon::Information, true)) return std::nullopt;
     return std::move(*found);

@@ -16,6 +16,16 @@
 
 namespace qimen::workflow {
 
+// The scan behind a fill of the case list (查找, 显示全部事例): the numbers
+// of the live cases matching `filter`, or nullopt after a box saying why
+// there are none ("没有记录，无从查找。", "没有找到符合条件的事例。", or the
+// scan's failure). A damaged store is named first (its damage and the way to
+// repair it) and never reported as empty or as holding no match; what can
+// still be read of it is answered. `scanning` as in CaseSearchForm::search.
+std::optional<std::vector<std::int32_t>> scanCasesToList(cases::CaseStore& store, const cases::CaseFilter& filter,
+                                                         Prompter& prompter,
+                                                         const std::function<void(bool)>& scanning = {});
+
 struct CaseSearchForm {
     std::string name;       // Edtname
     bool nameExact = false; // ChkName

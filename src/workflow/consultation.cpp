@@ -26,6 +26,7 @@ Consultation::Consultation(ConsultationServices services)
       pane_(*services_.pane),
       places_(services_.dataRoot),
       store_(services_.dataRoot),
+      rows_(store_),
       record_(std::make_unique<chart::ChartRecord>()),
       topics_(services_.dataRoot) {
     cities_ = citiesOfProvince(places_, inputs_.provinceItem);
@@ -47,13 +48,20 @@ void Consultation::start(const files::WindowSettings& settings) {
     inputs_.cityItem = static_cast<int>(files::effectiveCityItem(settings.city, static_cast<long>(cities_.size())));
     if (cities_.empty()) inputs_.cityItem = -1;
 
-    if (auto opened = store_.open(); !opened) {
-        prompter_.message(opened.message(), "错误", Icon::Error);
+    reloadCases();
+}
+
+void Consultation::reloadCases() {
+    // A damaged store is named; what can still be read of it is listed.
+    auto opened = store_.open();
+    if (!opened) prompter_.message(opened.message(), "错误", Icon::Error);
+    if (!opened && !store_.header()) {
+        rows_.showLive({});
         return;
     }
     std::vector<std::int32_t> first(kFirstListedCases);
     for (std::int32_t n = 0; n < kFirstListedCases; ++n) first[static_cast<std::size_t>(n)] = n;
-    if (auto filled = rows_.fill(store_, first); !filled) prompter_.message(filled.message(), "错误", Icon::Error);
+    if (auto filled = rows_.fill(first); !filled) prompter_.message(filled.message(), "错误", Icon::Error);
 }
 
 void Consultation::selectProvince(int item) {
@@ -276,7 +284,10 @@ bool Consultation::view(std::optional<std::int32_t> selected) {
     if (!drawChart()) return false;
     afterSuccess();
     if (writeCommentaryAfter) {
-        if (auto written = savePaneRichText(pane_, casePath_); !written)
+        // Nothing is written into a damaged store, its commentaries included.
+        if (auto sound = store_.check(); !sound)
+            prompter_.message(sound.message(), "错误", Icon::Error);
+        else if (auto written = savePaneRichText(pane_, casePath_); !written)
             prompter_.message(written.message(), "错误", Icon::Error);
     }
     pane_.setModified(false);

@@ -81,6 +81,10 @@ public:
     // reloaded) and city; opens the store (creating an empty one) and lists
     // cases 0..299. The state is New, chartValid false.
     void start(const files::WindowSettings& settings);
+    // Opens the store (creating an empty one) and lists cases 0..299, as at
+    // start-up; after a clear or an import replaced the store. A damaged
+    // store is named and what can be read of it listed.
+    void reloadCases();
 
     ConsultationInputs& inputs() { return inputs_; }
     const ConsultationInputs& inputs() const { return inputs_; }
@@ -128,7 +132,8 @@ public:
     bool deleteCase(std::optional<std::int32_t> selected);
     // 显示全部事例.
     void listAll();
-    // Lists exactly these cases (the result of a case search).
+    // Lists exactly these cases, known to be live (the result of a case
+    // search); their texts are read when shown.
     void listCases(const std::vector<std::int32_t>& numbers);
     // Window closing: the pending-edit question; closes the custom chart.
     void close();

@@ -6,6 +6,7 @@
 #include "calendar/civil_date_time.hpp"
 #include "cases/class_list.hpp"
 #include "cases/rtf_writer.hpp"
+#include "workflow/case_search_form.hpp"
 #include "workflow/consultation.hpp"
 #include "workflow/pane_files.hpp"
 
@@ -41,6 +42,12 @@ bool Consultation::saveViewed() {
     auto image = cases::encodeCaseRecord(currentCase_);
     if (!image) {
         prompter_.message(image.message(), "错误", Icon::Error);
+        return false;
+    }
+    // The commentary goes first, so a damaged store, whose slots refuse the
+    // update, must be caught before it.
+    if (auto sound = store_.check(); !sound) {
+        prompter_.message(sound.message(), "错误", Icon::Error);
         return false;
     }
     if (auto written = writeCommentary(casePath_); !written) {
@@ -137,24 +144,11 @@ bool Consultation::deleteCase(std::optional<std::int32_t> selected) {
 }
 
 void Consultation::listAll() {
-    if (store_.slotCount() == 0) {
-        prompter_.message("没有记录，无从查找。", "", Icon::None);
-        return;
-    }
-    auto found = store_.filteredScan({});
-    if (!found) {
-        prompter_.message(found.message(), "错误", Icon::Error);
-        return;
-    }
-    if (found->empty()) {
-        prompter_.message("没有找到符合条件的事例。", "信息", Icon::Information);
-        return;
-    }
-    listCases(*found);
+    if (auto found = scanCasesToList(store_, {}, prompter_)) rows_.showLive(std::move(*found));
 }
 
 void Consultation::listCases(const std::vector<std::int32_t>& numbers) {
-    if (auto filled = rows_.fill(store_, numbers); !filled) prompter_.message(filled.message(), "错误", Icon::Error);
+    rows_.showLive(numbers);
 }
 
 }  // namespace qimen::workflow

@@ -29,8 +29,8 @@ TEST_F(ConsultationTest, SavingTwiceInStateNewAppendsTwoCasesWithCommentaries) {
     EXPECT_EQ(consultation->caseState(), CaseState::New);
     EXPECT_TRUE(std::filesystem::exists(commentary(0)));
     EXPECT_TRUE(std::filesystem::exists(commentary(1)));
-    ASSERT_EQ(consultation->caseRows().rows().size(), 2u);
-    const auto& row = consultation->caseRows().rows()[1];
+    ASSERT_EQ(consultation->caseRows().size(), 2u);
+    const auto& row = consultation->caseRows().row(1);
     EXPECT_EQ(row.columns, (std::array<std::string, 5>{"张三", "公2008-8-8", "求财", "求财", "1"}));
     auto r = stored(*consultation, 1);
     EXPECT_EQ(r.notes, "备注:\r\n");
@@ -196,7 +196,7 @@ TEST_F(ConsultationTest, EditingTheViewedCaseRefreshesItSoALaterSaveKeepsTheEdit
     EXPECT_EQ(r.date.year, -119);
     EXPECT_EQ(r.notes, std::string(998, 'a') + "中");
     EXPECT_EQ(r.placeName, "未知地-未知地");  // place and method stay
-    EXPECT_EQ(consultation->caseRows().rows()[0].columns[kDateColumn], "农-120-8-8");
+    EXPECT_EQ(consultation->caseRows().row(0).columns[kDateColumn], "农-120-8-8");
     EXPECT_EQ(consultation->currentCase(), r);
     prompter.answer({true});
     ASSERT_TRUE(consultation->save());
@@ -221,7 +221,7 @@ TEST_F(ConsultationTest, DeletingTheViewedCaseAsksTwiceAndReturnsToNew) {
     EXPECT_TRUE(pane.plainText().empty());
     EXPECT_FALSE(std::filesystem::exists(commentary(1)));
     EXPECT_FALSE(consultation->store().read(1));
-    EXPECT_EQ(consultation->caseRows().rows().size(), 1u);
+    EXPECT_EQ(consultation->caseRows().size(), 1u);
     EXPECT_FALSE(consultation->save());
     EXPECT_EQ(prompter.take(), (Log{"message|请先排一个正确的盘后再保存|提示|information"}));
     EXPECT_FALSE(consultation->deleteCase(std::nullopt));
@@ -235,7 +235,7 @@ TEST_F(ConsultationTest, ListAllOnAnEmptyOrAllDeletedStore) {
     ASSERT_TRUE(consultation->store().markDeleted(0));
     consultation->listAll();
     EXPECT_EQ(prompter.take(), (Log{"message|没有找到符合条件的事例。|信息|information"}));
-    EXPECT_EQ(consultation->caseRows().rows().size(), 1u);  // the old list stays
+    EXPECT_EQ(consultation->caseRows().size(), 1u);  // the old list stays
 }
 
 TEST_F(ConsultationTest, StartUpListsOnlyTheFirst300Cases) {
@@ -243,9 +243,9 @@ TEST_F(ConsultationTest, StartUpListsOnlyTheFirst300Cases) {
     auto image = *cases::encodeCaseRecord(consultation->currentCase());
     for (int i = 0; i < 301; ++i) ASSERT_TRUE(consultation->store().append(image));
     consultation->start(files::WindowSettings{});
-    EXPECT_EQ(consultation->caseRows().rows().size(), 300u);
+    EXPECT_EQ(consultation->caseRows().size(), 300u);
     consultation->listAll();
-    EXPECT_EQ(consultation->caseRows().rows().size(), 301u);
+    EXPECT_EQ(consultation->caseRows().size(), 301u);
 }
 
 }  // namespace

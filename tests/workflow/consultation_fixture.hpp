@@ -54,7 +54,7 @@ protected:
         EXPECT_TRUE(consultation->chart());
         EXPECT_TRUE(consultation->save());
         prompter.take();
-        return consultation->caseRows().rows().back().number;
+        return consultation->caseRows().number(consultation->caseRows().size() - 1);
     }
 
     TempDataRoot root;

@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "../../workflow/recording_prompter.hpp"
+#include "../sample_case.hpp"
 #include "cases/case_store.hpp"
 #include "cases/class_list.hpp"
 #include "tfrm_class_edit.hpp"
@@ -63,16 +64,7 @@ public:
     }
 };
 
-cases::CaseRecord caseOf(const char* name, std::int16_t storedYear) {
-    cases::CaseRecord record;
-    record.askerName = name;
-    record.className = "求财";
-    record.date = {storedYear, 4, 8, 10, 30};
-    record.notes = "备注:\r\n";
-    record.matter = "生意";
-    record.placeName = "北京-北京";
-    return record;
-}
+using testing::sampleCase;
 
 }  // namespace
 
@@ -87,7 +79,7 @@ private slots:
         cases::CaseStore store(root());
         QVERIFY(store.open());
         for (auto [name, year] : {std::pair{"张三", 2008}, {"小张", -119}, {"张", 2004}, {"李四", 2010}})
-            QVERIFY(store.append(*cases::encodeCaseRecord(caseOf(name, static_cast<std::int16_t>(year)))));
+            QVERIFY(store.append(*cases::encodeCaseRecord(sampleCase(name, static_cast<std::int16_t>(year)))));
         QVERIFY(cases::writeClassList(root(), {"求财", "婚姻"}));
     }
 
@@ -246,7 +238,7 @@ private slots:
         QFETCH(QString, className);
         QFETCH(QString, matter);
         QFETCH(QStringList, boxes);
-        auto form = workflow::CaseEditForm::ofRecord(caseOf("张三", 2008), {"求财", "婚姻"});
+        auto form = workflow::CaseEditForm::ofRecord(sampleCase("张三", 2008), {"求财", "婚姻"});
         RecordingPrompter prompter;
         TFrmInfo dialog(form, prompter);
         dialog.show();
@@ -280,7 +272,7 @@ private slots:
     }
 
     void caseDialogKeepsTextsWithinTheirBytes() {
-        auto form = workflow::CaseEditForm::ofRecord(caseOf("张三", -119), {});
+        auto form = workflow::CaseEditForm::ofRecord(sampleCase("张三", -119), {});
         RecordingPrompter prompter;
         TFrmInfo dialog(form, prompter);
         QCOMPARE(dialog.EdtYear->text(), QStringLiteral("-120"));

@@ -34,6 +34,15 @@ public:
     }
     // The case number of a row, as its ID column reads.
     std::int32_t caseNumber(int row) const { return rows_.number(static_cast<std::size_t>(row)); }
+    // The row listing case `number`, looked for first at `hint` (its row
+    // before a refresh); -1 when it is no longer listed.
+    int rowOf(std::int32_t number, int hint) const {
+        const int rows = rowCount();
+        if (hint >= 0 && hint < rows && caseNumber(hint) == number) return hint;
+        for (int row = 0; row < rows; ++row)
+            if (caseNumber(row) == number) return row;
+        return -1;
+    }
     void refresh() {
         beginResetModel();
         endResetModel();

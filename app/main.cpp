@@ -52,6 +52,7 @@ int main(int argc, char** argv) {
     }
 
     qimen::app::TFrmMain window(*root);
+    if (*options) qimen::app::keepPromptsOffScreen(window);
     window.FormShow();
     if (*options) {
         auto taken = qimen::app::takeScreenshot(window, **options);

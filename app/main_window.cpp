@@ -18,6 +18,7 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeView>
+#include <QItemSelectionModel>
 #include <array>
 
 #include "case_list_model.hpp"
@@ -254,11 +255,23 @@ void TFrmMain::showCaseState() {
 }
 
 void TFrmMain::run(const std::function<void()>& operation) {
+    const std::optional<std::int32_t> selected = selectedCase();
+    const int selectedRow = ListView1->currentIndex().row();
     readInputs();
     operation();
     warningStrip->showFor(*consultation_);
     showInputs();
     caseModel_->refresh();
+    // The row the user picked stays picked while its case is still listed,
+    // so a second action on it needs no second click.
+    if (selected && *selected >= 0) {
+        if (const int row = caseModel_->rowOf(*selected, selectedRow); row >= 0) {
+            const QModelIndex index = caseModel_->index(row, 0);
+            ListView1->selectionModel()->setCurrentIndex(
+                index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+            ListView1->scrollTo(index);
+        }
+    }
     showCaseState();
 }
 

@@ -66,6 +66,13 @@ Expected<std::optional<ScreenshotOptions>> parseScreenshotOptions(const QStringL
     return std::optional<ScreenshotOptions>{options};
 }
 
+void keepPromptsOffScreen(TFrmMain& window) {
+    window.prompter().setHook([](const QString& line) {
+        qWarning("%s", qPrintable(line));
+        return false;
+    });
+}
+
 Expected<void> takeScreenshot(TFrmMain& window, const ScreenshotOptions& options) {
     window.resize(options.size);
     window.show();
@@ -83,10 +90,7 @@ Expected<void> takeScreenshot(TFrmMain& window, const ScreenshotOptions& options
         window.cbomin->setCurrentIndex(match.captured(5).isEmpty() ? 0 : match.captured(5).toInt());
     }
     if (options.methodItem >= 0) window.CboPanShi->setCurrentIndex(options.methodItem);
-    window.prompter().setHook([](const QString& line) {
-        qWarning("%s", qPrintable(line));  // a box would wait for a click nobody gives
-        return false;
-    });
+    keepPromptsOffScreen(window);
     window.BtnpaiClick();
     QApplication::processEvents();
     if (!window.grab().save(options.file, "PNG")) return fail("cannot write " + options.file.toStdString());

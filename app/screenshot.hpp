@@ -25,6 +25,10 @@ struct ScreenshotOptions {
 // not; a failure names the argument that is wrong.
 Expected<std::optional<ScreenshotOptions>> parseScreenshotOptions(const QStringList& arguments);
 
+// Boxes go to standard error instead of waiting for a click nobody gives;
+// set before FormShow, so a message at start (a damaged store) passes too.
+void keepPromptsOffScreen(TFrmMain& window);
+
 // Sets the moment and method, clicks 排盘, renders the window to the file.
 Expected<void> takeScreenshot(TFrmMain& window, const ScreenshotOptions& options);
 

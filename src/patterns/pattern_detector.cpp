@@ -86,12 +86,32 @@ constexpr auto kCombinationRules = [] {
     return table;
 }();
 
-}  // namespace
+// The palace score without the rules: star over door, every allowed stem
+// combination (positional, so up to four), the door's element against the
+// palace's.
+int palaceScore(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell) {
+    const PalaceCell& centre = chart.cells[chart::kCentreCell];
+    const bool carriesCentreStar = cell.star == chart::kStarRui;
+    const bool carriesCentreEarth = cell.homeStar == chart::kKunPalace;
+    const chart::Door door = cell.door;
+    int score = kStarDoorScore[cell.star][door];
+    if (carriesCentreStar) score += kStarDoorScore[kCarriedStarScoreRow][door];
+    score += kStemPairScore[cell.earthStem][cell.heavenStem];
+    if (carriesCentreEarth) score += kStemPairScore[centre.earthStem][cell.heavenStem];
+    if (carriesCentreStar) score += kStemPairScore[cell.earthStem][centre.heavenStem];
+    if (carriesCentreStar && carriesCentreEarth) score += kStemPairScore[centre.earthStem][centre.heavenStem];
+    score += doorPalaceScore(doorPalaceRelation(door, home));
+    return score;
+}
 
-void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell,
-                    PalaceFindings& findings, DetectOptions options) {
-    findings.count = 0;
-    findings.score = 0;
+// The rules that hold in one palace as one 64-bit word (auspicious code k at
+// bit k, inauspicious 10000 + k at bit 32 + k), the halves the options
+// switch off cleared. The combinations come from the table, four lookups (a
+// missing centre stem repeats the own stem, which adds nothing); the rest
+// are bit tests combined with & and | so that random charts cost few
+// mispredicted branches.
+std::uint64_t ruleWord(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell,
+                       DetectOptions options) {
     const PalaceCell& centre = chart.cells[chart::kCentreCell];
 
     // The centre-borrowing flags and the sets H, E, S, P.
@@ -118,26 +138,6 @@ void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const
     const StemCode dayStem = calendar::stemOf(chart.dayGZ);
     const StemCode hourStem = calendar::stemOf(chart.hourGZ);
 
-    int score = 0;
-
-    // The palace score: star over door, every allowed stem combination
-    // (positional, so up to four), the door's element against the palace's.
-    if (options.score) {
-        score = kStarDoorScore[cell.star][door];
-        if (carriesCentreStar) score += kStarDoorScore[kCarriedStarScoreRow][door];
-        score += kStemPairScore[cell.earthStem][cell.heavenStem];
-        if (carriesCentreEarth) score += kStemPairScore[centre.earthStem][cell.heavenStem];
-        if (carriesCentreStar) score += kStemPairScore[cell.earthStem][centre.heavenStem];
-        if (carriesCentreStar && carriesCentreEarth) score += kStemPairScore[centre.earthStem][centre.heavenStem];
-        score += doorPalaceScore(doorPalaceRelation(door, home));
-    }
-
-    // The auspicious and inauspicious rules as one 64-bit word (auspicious code k at bit k,
-    // inauspicious 10000 + k at bit 32 + k), written out afterwards in bit
-    // order, which is code order. The combinations come from the table, four
-    // lookups (a missing centre stem repeats the own stem, which adds
-    // nothing); the rest are bit tests combined with & and | so that random
-    // charts cost few mispredicted branches.
     const StemCode h2 = carriesCentreStar ? centre.heavenStem : cell.heavenStem;
     const StemCode e2 = carriesCentreEarth ? centre.earthStem : cell.earthStem;
     const StemCode h1 = cell.heavenStem, e1 = cell.earthStem;
@@ -213,14 +213,33 @@ void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const
         rule(kDiWangZheBi, pair(kRen, hourStem));
     }
 
-    std::uint32_t good = options.auspicious ? static_cast<std::uint32_t>(rules) : 0u;
-    std::uint32_t bad = options.inauspicious ? static_cast<std::uint32_t>(rules >> 32) : 0u;
+    const std::uint64_t halves = (options.auspicious ? 0xFFFFFFFFull : 0) | (options.inauspicious ? 0xFFFFFFFFull << 32 : 0);
+    return rules & halves;
+}
 
+}  // namespace
+
+void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell,
+                    PalaceFindings& findings, DetectOptions options) {
+    findings.count = 0;
+    int score = options.score ? palaceScore(chart, home, cell) : 0;
+    const std::uint64_t rules = ruleWord(chart, home, cell, options);
+    auto good = static_cast<std::uint32_t>(rules);
+    auto bad = static_cast<std::uint32_t>(rules >> 32);
     // Every rule that holds counts in the score, stored or not.
     for (; good != 0; good &= good - 1, score += 2) findings.append(static_cast<PatternCode>(std::countr_zero(good)));
     for (; bad != 0; bad &= bad - 1, score -= 2)
         findings.append(static_cast<PatternCode>(kInauspiciousBase + std::countr_zero(bad)));
     findings.score = options.score ? static_cast<std::int16_t>(score) : std::int16_t{0};
+}
+
+PatternBits chartPatternBits(const chart::ChartRecord& chart, DetectOptions options, CentreCell centre) {
+    std::uint64_t rules = 0;
+    for (int g = 0; g < 9; ++g) {
+        if (g == chart::kCentreCell && centre == CentreCell::Skip) continue;
+        rules |= ruleWord(chart, chart::homeOfCell(g), chart.cells[static_cast<std::size_t>(g)], options);
+    }
+    return {static_cast<std::uint32_t>(rules), static_cast<std::uint32_t>(rules >> 32)};
 }
 
 void detectChartPatterns(const chart::ChartRecord& chart, std::array<PalaceFindings, 9>& findings,

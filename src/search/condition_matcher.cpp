@@ -1,6 +1,8 @@
 // Counting a chart against the conditions.
 #include "search/condition_matcher.hpp"
 
+#include <bit>
+
 #include "chart/codes.hpp"
 #include "patterns/pattern_codes.hpp"
 
@@ -22,10 +24,18 @@ int positionGroup(int counter, std::uint8_t all, std::uint8_t count) {
     return counter > 0 && (all != 1 || counter == count) ? 1 : 0;
 }
 
+// The ticked entries (value 1) of a pattern list as bits, entry k at bit k.
+template <std::size_t N>
+std::uint32_t tickedBits(const std::array<std::uint8_t, N>& ticks) {
+    static_assert(N <= 32);
+    std::uint32_t bits = 0;
+    for (std::size_t k = 0; k < N; ++k) bits |= static_cast<std::uint32_t>(ticks[k] == 1) << k;
+    return bits;
+}
+
 }  // namespace
 
-ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart,
-                      std::array<patterns::PalaceFindings, 9>& scratch) {
+ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart) {
     ChartTally tally;
     for (int cell = 0; cell < 9; ++cell) {
         const chart::PalaceCell& pc = chart.cells[static_cast<std::size_t>(cell)];
@@ -47,26 +57,9 @@ ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart
     options.score = false;
     options.auspicious = c.goodPatternCount != 0;
     options.inauspicious = c.badPatternCount != 0;
-    patterns::detectChartPatterns(chart, scratch, options, patterns::CentreCell::Include);
-    std::array<bool, kGoodPatterns> goodSeen{};
-    std::array<bool, kBadPatterns> badSeen{};
-    for (const patterns::PalaceFindings& findings : scratch) {
-        for (knowledge::PatternCode code : findings.found()) {
-            if (patterns::isAuspiciousPattern(code)) {
-                auto k = static_cast<std::size_t>(code);
-                if (c.goodPattern[k] == 1 && !goodSeen[k]) {
-                    goodSeen[k] = true;
-                    ++tally.goodFound;
-                }
-            } else if (patterns::isInauspiciousPattern(code)) {
-                auto k = static_cast<std::size_t>(code - patterns::kInauspiciousBase);
-                if (c.badPattern[k] == 1 && !badSeen[k]) {
-                    badSeen[k] = true;
-                    ++tally.badFound;
-                }
-            }
-        }
-    }
+    const patterns::PatternBits found = patterns::chartPatternBits(chart, options, patterns::CentreCell::Include);
+    tally.goodFound = std::popcount(found.good & tickedBits(c.goodPattern));
+    tally.badFound = std::popcount(found.bad & tickedBits(c.badPattern));
     return tally;
 }
 
@@ -89,10 +82,9 @@ int satisfiedGroupCount(const SearchConditions& c, const chart::ChartRecord& cha
     return s;
 }
 
-bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart,
-                 std::array<patterns::PalaceFindings, 9>& scratch) {
+bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart) {
     if (activeGroups == 0) return true;
-    int s = satisfiedGroupCount(c, chart, tallyChart(c, chart, scratch));
+    int s = satisfiedGroupCount(c, chart, tallyChart(c, chart));
     return c.allRequired != 0 ? s == activeGroups : s > 0;
 }
 

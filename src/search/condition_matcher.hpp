@@ -23,11 +23,9 @@ struct ChartTally {
 
 // Counts a chart laid by layCandidateChart. Patterns are detected on all
 // nine cells (the centre too), without score, each half only when some of
-// its patterns are ticked; `scratch` is working room, so a scan allocates
-// nothing. Stems outside 0..9 other than 甲 and deities or doors of the
-// centre never match.
-ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart,
-                      std::array<patterns::PalaceFindings, 9>& scratch);
+// its patterns are ticked; nothing is allocated. Stems outside 0..9 other
+// than 甲 and deities or doors of the centre never match.
+ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart);
 
 // S: how many active groups the chart satisfies, from its tally and its
 // leader fields.
@@ -36,7 +34,6 @@ int satisfiedGroupCount(const SearchConditions& conditions, const chart::ChartRe
 // The pass rule: with no active group (activeGroups 0) every chart passes;
 // with allRequired every active group must hold (S = G); otherwise one does
 // (S > 0).
-bool chartPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart,
-                 std::array<patterns::PalaceFindings, 9>& scratch);
+bool chartPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart);
 
 }  // namespace qimen::search

@@ -54,7 +54,7 @@ public:
             return false;
         if (groups_ == 0) return true;
         layCandidateChart(record_, moment, t);
-        return chartPasses(conditions_, groups_, record_, scratch_);
+        return chartPasses(conditions_, groups_, record_);
     }
 
 private:
@@ -62,7 +62,6 @@ private:
     int groups_;
     int avoidTermMinutes_;
     chart::ChartRecord record_;
-    std::array<patterns::PalaceFindings, 9> scratch_{};
 };
 
 // Evaluates blocks of candidates on worker threads, in block order as far

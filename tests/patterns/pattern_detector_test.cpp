@@ -263,6 +263,28 @@ TEST(PatternOptions, EachHalfAloneGivesExactlyItsPartOfTheFullFindings) {
             }
 }
 
+TEST(PatternOptions, ChartBitsAreTheUnionOfTheCellFindingsForEveryHalfAndCentreChoice) {
+    const DetectOptions choices[] = {{}, {.score = false, .auspicious = true, .inauspicious = false},
+                                     {.score = false, .auspicious = false, .inauspicious = true}};
+    for (bool yang : {false, true})
+        for (int ju = 1; ju <= 9; ++ju)
+            for (int hour = 0; hour < 60; ++hour)
+                for (CentreCell centre : {CentreCell::Skip, CentreCell::Include})
+                    for (const DetectOptions& options : choices) {
+                        chart::ChartRecord record = laidChart(yang, ju, static_cast<calendar::GanZhiCode>(hour), 7);
+                        std::array<PalaceFindings, 9> cells;
+                        detectChartPatterns(record, cells, options, centre);
+                        PatternBits want;
+                        for (const PalaceFindings& f : cells)
+                            for (PatternCode c : f.found())
+                                (isAuspiciousPattern(c) ? want.good : want.bad) |=
+                                    1u << (isAuspiciousPattern(c) ? c : c - kInauspiciousBase);
+                        PatternBits got = chartPatternBits(record, options, centre);
+                        ASSERT_EQ(got.good, want.good) << yang << ju << " hour " << hour;
+                        ASSERT_EQ(got.bad, want.bad) << yang << ju << " hour " << hour;
+                    }
+}
+
 TEST(PatternOptions, TheCentreIsExaminedWithHomeFiveAndBorrowsNothingFromItself) {
     // The centre probe (home 5, 禽, 中): 庚 over 癸 is 大格; the other
     // centre fields are the probe's own, so H and E hold one stem each.

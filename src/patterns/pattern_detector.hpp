@@ -91,4 +91,20 @@ struct PatternBits {
 PatternBits chartPatternBits(const chart::ChartRecord& chart, DetectOptions options = {},
                              CentreCell centre = CentreCell::Skip);
 
+// chartPatternBits split in two for a scan over many moments that share a
+// plate: what the cells, the leader fields and the hour pillar give alone,
+// and the stem sets the rules on the year, month and day stems need.
+struct PlatePatternBits {
+    PatternBits bits;                  // every rule with no year, month or day stem
+    std::uint16_t earthUnderGeng = 0;  // E of the cells whose H holds 庚
+    std::uint16_t heavenOverGeng = 0;  // H of the cells whose E holds 庚
+    std::uint16_t earthUnderBing = 0;  // E of the cells whose H holds 丙
+    DetectOptions options;
+};
+PlatePatternBits platePatternBits(const chart::ChartRecord& chart, DetectOptions options = {},
+                                  CentreCell centre = CentreCell::Skip);
+// chartPatternBits of a chart with that plate and these pillar stems.
+PatternBits withPillarStems(const PlatePatternBits& plate, calendar::StemCode year, calendar::StemCode month,
+                            calendar::StemCode day);
+
 }  // namespace qimen::patterns

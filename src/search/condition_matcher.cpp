@@ -35,7 +35,7 @@ std::uint32_t tickedBits(const std::array<std::uint8_t, N>& ticks) {
 
 }  // namespace
 
-ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart) {
+ChartTally positionTally(const SearchConditions& c, const chart::ChartRecord& chart) {
     ChartTally tally;
     for (int cell = 0; cell < 9; ++cell) {
         const chart::PalaceCell& pc = chart.cells[static_cast<std::size_t>(cell)];
@@ -51,15 +51,26 @@ ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart
         if (wantedStemPalace(c.heavenStemPalace, pc.heavenStem) == palace) ++tally.heavenStems;
         if (wantedStemPalace(c.earthStemPalace, pc.earthStem) == palace) ++tally.earthStems;
     }
+    return tally;
+}
 
-    if (c.goodPatternCount == 0 && c.badPatternCount == 0) return tally;
+patterns::DetectOptions patternOptions(const SearchConditions& c) {
     patterns::DetectOptions options;
     options.score = false;
     options.auspicious = c.goodPatternCount != 0;
     options.inauspicious = c.badPatternCount != 0;
-    const patterns::PatternBits found = patterns::chartPatternBits(chart, options, patterns::CentreCell::Include);
+    return options;
+}
+
+void countPatterns(const SearchConditions& c, const patterns::PatternBits& found, ChartTally& tally) {
     tally.goodFound = std::popcount(found.good & tickedBits(c.goodPattern));
     tally.badFound = std::popcount(found.bad & tickedBits(c.badPattern));
+}
+
+ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart) {
+    ChartTally tally = positionTally(c, chart);
+    if (c.goodPatternCount == 0 && c.badPatternCount == 0) return tally;
+    countPatterns(c, patterns::chartPatternBits(chart, patternOptions(c), patterns::CentreCell::Include), tally);
     return tally;
 }
 
@@ -82,10 +93,14 @@ int satisfiedGroupCount(const SearchConditions& c, const chart::ChartRecord& cha
     return s;
 }
 
-bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart) {
+bool tallyPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart, const ChartTally& tally) {
     if (activeGroups == 0) return true;
-    int s = satisfiedGroupCount(c, chart, tallyChart(c, chart));
+    int s = satisfiedGroupCount(c, chart, tally);
     return c.allRequired != 0 ? s == activeGroups : s > 0;
+}
+
+bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart) {
+    return activeGroups == 0 || tallyPasses(c, activeGroups, chart, tallyChart(c, chart));
 }
 
 }  // namespace qimen::search

@@ -27,6 +27,13 @@ struct ChartTally {
 // than 甲 and deities or doors of the centre never match.
 ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart);
 
+// The parts of tallyChart: the five position counters (pattern counts 0),
+// the detector switches the ticked patterns need, and the pattern counts
+// from the codes a chart shows.
+ChartTally positionTally(const SearchConditions& conditions, const chart::ChartRecord& chart);
+patterns::DetectOptions patternOptions(const SearchConditions& conditions);
+void countPatterns(const SearchConditions& conditions, const patterns::PatternBits& found, ChartTally& tally);
+
 // S: how many active groups the chart satisfies, from its tally and its
 // leader fields.
 int satisfiedGroupCount(const SearchConditions& conditions, const chart::ChartRecord& chart, const ChartTally& tally);
@@ -35,5 +42,8 @@ int satisfiedGroupCount(const SearchConditions& conditions, const chart::ChartRe
 // with allRequired every active group must hold (S = G); otherwise one does
 // (S > 0).
 bool chartPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart);
+// The pass rule on a chart's tally.
+bool tallyPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart,
+                 const ChartTally& tally);
 
 }  // namespace qimen::search

@@ -16,6 +16,7 @@
 #include "chart/chart_record.hpp"
 #include "search/candidate_chart.hpp"
 #include "search/condition_matcher.hpp"
+#include "search/plate_memo.hpp"
 #include "search/search_listing.hpp"
 
 namespace qimen::search {
@@ -44,7 +45,7 @@ std::vector<double> candidateTimes(double start, double end) {
 class CandidateTester {
 public:
     CandidateTester(const chart::ChartSettings& settings, const SearchConditions& conditions, int avoidTermMinutes)
-        : conditions_(conditions), groups_(activeGroupCount(conditions)), avoidTermMinutes_(avoidTermMinutes) {
+        : memo_(conditions), groups_(activeGroupCount(conditions)), avoidTermMinutes_(avoidTermMinutes) {
         record_.settings = settings;
     }
     bool passes(double t) {
@@ -54,11 +55,11 @@ public:
             return false;
         if (groups_ == 0) return true;
         layCandidateChart(record_, moment, t);
-        return chartPasses(conditions_, groups_, record_);
+        return memo_.passes(record_);
     }
 
 private:
-    const SearchConditions& conditions_;
+    PlateMemo memo_;
     int groups_;
     int avoidTermMinutes_;
     chart::ChartRecord record_;

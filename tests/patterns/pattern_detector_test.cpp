@@ -263,7 +263,9 @@ TEST(PatternOptions, EachHalfAloneGivesExactlyItsPartOfTheFullFindings) {
             }
 }
 
-TEST(PatternOptions, ChartBitsAreTheUnionOfTheCellFindingsForEveryHalfAndCentreChoice) {
+// The year, month and day pillars vary with the hour so that every stem
+// meets every plate rule that reads them.
+TEST(PatternOptions, ChartBitsAreTheUnionOfTheCellFindingsAndThePlateSplitGivesThem) {
     const DetectOptions choices[] = {{}, {.score = false, .auspicious = true, .inauspicious = false},
                                      {.score = false, .auspicious = false, .inauspicious = true}};
     for (bool yang : {false, true})
@@ -271,7 +273,9 @@ TEST(PatternOptions, ChartBitsAreTheUnionOfTheCellFindingsForEveryHalfAndCentreC
             for (int hour = 0; hour < 60; ++hour)
                 for (CentreCell centre : {CentreCell::Skip, CentreCell::Include})
                     for (const DetectOptions& options : choices) {
-                        chart::ChartRecord record = laidChart(yang, ju, static_cast<calendar::GanZhiCode>(hour), 7);
+                        auto gz = [](int n) { return static_cast<calendar::GanZhiCode>(n % 60); };
+                        chart::ChartRecord record =
+                            laidChart(yang, ju, gz(hour), gz(hour * 7 + ju), gz(hour * 11 + 3 * ju), gz(hour * 13 + 5));
                         std::array<PalaceFindings, 9> cells;
                         detectChartPatterns(record, cells, options, centre);
                         PatternBits want;
@@ -282,6 +286,12 @@ TEST(PatternOptions, ChartBitsAreTheUnionOfTheCellFindingsForEveryHalfAndCentreC
                         PatternBits got = chartPatternBits(record, options, centre);
                         ASSERT_EQ(got.good, want.good) << yang << ju << " hour " << hour;
                         ASSERT_EQ(got.bad, want.bad) << yang << ju << " hour " << hour;
+                        PatternBits split = withPillarStems(platePatternBits(record, options, centre),
+                                                            calendar::stemOf(record.yearGZ),
+                                                            calendar::stemOf(record.monthGZ),
+                                                            calendar::stemOf(record.dayGZ));
+                        ASSERT_EQ(split.good, want.good) << yang << ju << " hour " << hour;
+                        ASSERT_EQ(split.bad, want.bad) << yang << ju << " hour " << hour;
                     }
 }
 

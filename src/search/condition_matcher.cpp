@@ -62,15 +62,20 @@ patterns::DetectOptions patternOptions(const SearchConditions& c) {
     return options;
 }
 
-void countPatterns(const SearchConditions& c, const patterns::PatternBits& found, ChartTally& tally) {
-    tally.goodFound = std::popcount(found.good & tickedBits(c.goodPattern));
-    tally.badFound = std::popcount(found.bad & tickedBits(c.badPattern));
+patterns::PatternBits tickedPatterns(const SearchConditions& c) {
+    return {tickedBits(c.goodPattern), tickedBits(c.badPattern)};
+}
+
+void countPatterns(const patterns::PatternBits& ticked, const patterns::PatternBits& found, ChartTally& tally) {
+    tally.goodFound = std::popcount(found.good & ticked.good);
+    tally.badFound = std::popcount(found.bad & ticked.bad);
 }
 
 ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart) {
     ChartTally tally = positionTally(c, chart);
     if (c.goodPatternCount == 0 && c.badPatternCount == 0) return tally;
-    countPatterns(c, patterns::chartPatternBits(chart, patternOptions(c), patterns::CentreCell::Include), tally);
+    countPatterns(tickedPatterns(c), patterns::chartPatternBits(chart, patternOptions(c), patterns::CentreCell::Include),
+                  tally);
     return tally;
 }
 

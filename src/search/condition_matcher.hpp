@@ -28,11 +28,13 @@ struct ChartTally {
 ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart);
 
 // The parts of tallyChart: the five position counters (pattern counts 0),
-// the detector switches the ticked patterns need, and the pattern counts
-// from the codes a chart shows.
+// the detector switches the ticked patterns need, the ticked patterns as
+// bit sets (entry k at bit k) and the pattern counts from the codes a
+// chart shows.
 ChartTally positionTally(const SearchConditions& conditions, const chart::ChartRecord& chart);
 patterns::DetectOptions patternOptions(const SearchConditions& conditions);
-void countPatterns(const SearchConditions& conditions, const patterns::PatternBits& found, ChartTally& tally);
+patterns::PatternBits tickedPatterns(const SearchConditions& conditions);
+void countPatterns(const patterns::PatternBits& ticked, const patterns::PatternBits& found, ChartTally& tally);
 
 // S: how many active groups the chart satisfies, from its tally and its
 // leader fields.

@@ -14,6 +14,7 @@ PlateMemo::PlateMemo(const SearchConditions& conditions)
       groups_(activeGroupCount(conditions)),
       anyPattern_(conditions.goodPatternCount != 0 || conditions.badPatternCount != 0),
       options_(patternOptions(conditions)),
+      ticked_(tickedPatterns(conditions)),
       entries_(2 * kJuSlots * kHourSlots) {}
 
 bool PlateMemo::passes(const chart::ChartRecord& chart) {
@@ -35,7 +36,7 @@ bool PlateMemo::passes(const chart::ChartRecord& chart) {
     }
     ChartTally tally = entry.positions;
     if (anyPattern_)
-        countPatterns(conditions_,
+        countPatterns(ticked_,
                       patterns::withPillarStems(entry.patterns, calendar::stemOf(chart.yearGZ),
                                                 calendar::stemOf(chart.monthGZ), calendar::stemOf(chart.dayGZ)),
                       tally);

@@ -49,6 +49,7 @@ private:
     int groups_;
     bool anyPattern_;
     patterns::DetectOptions options_;
+    patterns::PatternBits ticked_;
     std::vector<Entry> entries_;  // by dun, ju 0..9 and hour pillar
 };
 

@@ -248,21 +248,27 @@ void SearchTab::scan(calendar::CivilDateTime start, calendar::CivilDateTime end,
     using Clock = std::chrono::steady_clock;
     Clock::time_point lastSent{};
     bool anySent = false;
+    int percent = 0;  // of the latest step, sent or not
     auto searched = engine_->search(start, end, conditions, [&](const search::SearchProgress& progress) {
         if (hook_) hook_(progress);
+        percent = static_cast<int>(
+            progress.maximum > 0 ? std::min<long>(100, progress.candidate * 100 / progress.maximum) : 100);
         const Clock::time_point now = Clock::now();
         if (anySent && now - lastSent < kProgressInterval) return;
         anySent = true;
         lastSent = now;
-        long percent = progress.maximum > 0 ? std::min<long>(100, progress.candidate * 100 / progress.maximum) : 100;
         QMetaObject::invokeMethod(
-            this, [this, generation, lines = newLines(), percent] { showProgress(generation, lines, static_cast<int>(percent)); },
+            this, [this, generation, lines = newLines(), percent] { showProgress(generation, lines, percent); },
             Qt::QueuedConnection);
     });
     QString message = q(searched ? engine_->closingMessage() : searched.message());
+    // The last step and lines, then the end.
     QMetaObject::invokeMethod(
         this,
-        [this, generation, lines = newLines(), ok = searched.ok(), message] { finishSearch(generation, lines, ok, message); },
+        [this, generation, lines = newLines(), percent, ok = searched.ok(), message] {
+            showProgress(generation, lines, percent);
+            finishSearch(generation, ok, message);
+        },
         Qt::QueuedConnection);
 }
 
@@ -272,11 +278,10 @@ void SearchTab::showProgress(int generation, const QStringList& lines, int perce
     ProBar1->setValue(percent);
 }
 
-void SearchTab::finishSearch(int generation, const QStringList& lines, bool succeeded, const QString& message) {
+void SearchTab::finishSearch(int generation, bool succeeded, const QString& message) {
     if (generation != generation_) return;
     if (worker_.joinable()) worker_.join();
     running_ = false;  // already so after 取消
-    results_->append(lines);
     if (succeeded) {
         prompter_.message(message.toStdString(), "", workflow::Icon::None);
         showInputPanel();

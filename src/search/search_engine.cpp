@@ -22,7 +22,9 @@
 namespace qimen::search {
 namespace {
 
-constexpr std::size_t kBlockSize = 2048;
+// Candidates per block, and so per progress call: small enough that a scan
+// starved of processor time still reports several times a second.
+constexpr std::size_t kBlockSize = 512;
 
 bool inSearchRange(const calendar::CivilDateTime& m) {
     return m.year >= 1900 && m.year <= 2050 && calendar::isValidDate(m) && m.hour >= 0 && m.hour <= 23 &&

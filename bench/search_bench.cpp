@@ -4,6 +4,7 @@
 // every candidate is laid and tested.
 #include <benchmark/benchmark.h>
 
+#include "search/condition_form.hpp"
 #include "search/search_engine.hpp"
 
 namespace {
@@ -57,9 +58,24 @@ void BM_SearchAllInauspicious(benchmark::State& state) {
     scan(state, c);
 }
 
+// Every pattern of both halves ticked, each half wanted all together: the
+// conditions of the window's full-range test, so window and engine are
+// timed on the same work.
+void BM_SearchEveryPatternRule(benchmark::State& state) {
+    qimen::search::ConditionForm form = qimen::search::clearedForm();
+    form.goodPattern.fill(true);
+    form.goodPatternAll = true;
+    form.badPattern.fill(true);
+    form.badPatternAll = true;
+    SearchConditions c;
+    if (!qimen::search::acceptForm(form, c)) state.SkipWithError("the form refused its cleared cells");
+    scan(state, c);
+}
+
 }  // namespace
 
 BENCHMARK(BM_SearchNoCondition)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SearchPlatesOnly)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SearchAllAuspicious)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_SearchAllInauspicious)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SearchEveryPatternRule)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -107,7 +107,7 @@ private:
     void scan(calendar::CivilDateTime start, calendar::CivilDateTime end, search::SearchConditions conditions,
               int generation);
     void showProgress(int generation, const QStringList& lines, int percent);
-    void finishSearch(int generation, const QStringList& lines, bool succeeded, const QString& message);
+    void finishSearch(int generation, bool succeeded, const QString& message);
     void showInputPanel();
     void stopWorker();
     void saveResultsAs();

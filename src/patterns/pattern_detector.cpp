@@ -86,19 +86,62 @@ constexpr auto kCombinationRules = [] {
     return table;
 }();
 
-}  // namespace
+// The palace score without the rules: star over door, every allowed stem
+// combination (positional, so up to four), the door's element against the
+// palace's.
+int palaceScore(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell) {
+    const PalaceCell& centre = chart.cells[chart::kCentreCell];
+    const bool carriesCentreStar = cell.star == chart::kStarRui;
+    const bool carriesCentreEarth = cell.homeStar == chart::kKunPalace;
+    const chart::Door door = cell.door;
+    int score = kStarDoorScore[cell.star][door];
+    if (carriesCentreStar) score += kStarDoorScore[kCarriedStarScoreRow][door];
+    score += kStemPairScore[cell.earthStem][cell.heavenStem];
+    if (carriesCentreEarth) score += kStemPairScore[centre.earthStem][cell.heavenStem];
+    if (carriesCentreStar) score += kStemPairScore[cell.earthStem][centre.heavenStem];
+    if (carriesCentreStar && carriesCentreEarth) score += kStemPairScore[centre.earthStem][centre.heavenStem];
+    score += doorPalaceScore(doorPalaceRelation(door, home));
+    return score;
+}
 
-void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell,
-                    PalaceFindings& findings, DetectOptions options) {
-    findings.count = 0;
-    findings.score = 0;
+// The rules that hold in one palace as one 64-bit word (auspicious code k at
+// bit k, inauspicious 10000 + k at bit 32 + k), the halves the options
+// switch off cleared. The combinations come from the table, four lookups (a
+// missing centre stem repeats the own stem, which adds nothing); the rest
+// are bit tests combined with & and | so that random charts cost few
+// mispredicted branches.
+// The year, month and day stems the rules read; kNoStem in their place
+// (its bit is 0) makes every rule that reads them fail on them.
+struct PillarStems {
+    StemCode year, month, day;
+};
+constexpr StemCode kNoStem = 16;
+
+PillarStems pillarStemsOf(const chart::ChartRecord& chart) {
+    return {calendar::stemOf(chart.yearGZ), calendar::stemOf(chart.monthGZ), calendar::stemOf(chart.dayGZ)};
+}
+
+// The stem sets H (heaven) and E (earth) of a cell: its own stems and,
+// where it carries the centre's star or earth, the centre's.
+struct StemSets {
+    unsigned heaven, earth;
+};
+StemSets stemSetsOf(const chart::ChartRecord& chart, const PalaceCell& cell) {
+    const PalaceCell& centre = chart.cells[chart::kCentreCell];
+    return {bit(cell.heavenStem) | (cell.star == chart::kStarRui ? bit(centre.heavenStem) : 0u),
+            bit(cell.earthStem) | (cell.homeStar == chart::kKunPalace ? bit(centre.earthStem) : 0u)};
+}
+
+std::uint64_t ruleWord(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell,
+                       DetectOptions options, PillarStems stems) {
     const PalaceCell& centre = chart.cells[chart::kCentreCell];
 
     // The centre-borrowing flags and the sets H, E, S, P.
     const bool carriesCentreStar = cell.star == chart::kStarRui;
     const bool carriesCentreEarth = cell.homeStar == chart::kKunPalace;
-    const unsigned H = bit(cell.heavenStem) | (carriesCentreStar ? bit(centre.heavenStem) : 0u);
-    const unsigned E = bit(cell.earthStem) | (carriesCentreEarth ? bit(centre.earthStem) : 0u);
+    const StemSets sets = stemSetsOf(chart, cell);
+    const unsigned H = sets.heaven;
+    const unsigned E = sets.earth;
     const unsigned S = bit(cell.star) | (carriesCentreStar ? bit(centre.star) : 0u);
     const unsigned P = bit(cell.homeStar) | (carriesCentreEarth ? bit(centre.homeStar) : 0u);
     auto inH = [H](StemCode s) { return (H & bit(s)) != 0; };
@@ -113,31 +156,11 @@ void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const
     const bool goodDoor = (kGoodDoors & bit(door)) != 0;
     const bool wonderInH = (H & kWonders) != 0;
     const bool dingJiGuiInH = (H & kDingJiGui) != 0;
-    const StemCode yearStem = calendar::stemOf(chart.yearGZ);
-    const StemCode monthStem = calendar::stemOf(chart.monthGZ);
-    const StemCode dayStem = calendar::stemOf(chart.dayGZ);
+    const StemCode yearStem = stems.year;
+    const StemCode monthStem = stems.month;
+    const StemCode dayStem = stems.day;
     const StemCode hourStem = calendar::stemOf(chart.hourGZ);
 
-    int score = 0;
-
-    // The palace score: star over door, every allowed stem combination
-    // (positional, so up to four), the door's element against the palace's.
-    if (options.score) {
-        score = kStarDoorScore[cell.star][door];
-        if (carriesCentreStar) score += kStarDoorScore[kCarriedStarScoreRow][door];
-        score += kStemPairScore[cell.earthStem][cell.heavenStem];
-        if (carriesCentreEarth) score += kStemPairScore[centre.earthStem][cell.heavenStem];
-        if (carriesCentreStar) score += kStemPairScore[cell.earthStem][centre.heavenStem];
-        if (carriesCentreStar && carriesCentreEarth) score += kStemPairScore[centre.earthStem][centre.heavenStem];
-        score += doorPalaceScore(doorPalaceRelation(door, home));
-    }
-
-    // The auspicious and inauspicious rules as one 64-bit word (auspicious code k at bit k,
-    // inauspicious 10000 + k at bit 32 + k), written out afterwards in bit
-    // order, which is code order. The combinations come from the table, four
-    // lookups (a missing centre stem repeats the own stem, which adds
-    // nothing); the rest are bit tests combined with & and | so that random
-    // charts cost few mispredicted branches.
     const StemCode h2 = carriesCentreStar ? centre.heavenStem : cell.heavenStem;
     const StemCode e2 = carriesCentreEarth ? centre.earthStem : cell.earthStem;
     const StemCode h1 = cell.heavenStem, e1 = cell.earthStem;
@@ -213,14 +236,69 @@ void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const
         rule(kDiWangZheBi, pair(kRen, hourStem));
     }
 
-    std::uint32_t good = options.auspicious ? static_cast<std::uint32_t>(rules) : 0u;
-    std::uint32_t bad = options.inauspicious ? static_cast<std::uint32_t>(rules >> 32) : 0u;
+    const std::uint64_t halves = (options.auspicious ? 0xFFFFFFFFull : 0) | (options.inauspicious ? 0xFFFFFFFFull << 32 : 0);
+    return rules & halves;
+}
 
+}  // namespace
+
+void detectPatterns(const chart::ChartRecord& chart, chart::HomeCode home, const PalaceCell& cell,
+                    PalaceFindings& findings, DetectOptions options) {
+    findings.count = 0;
+    int score = options.score ? palaceScore(chart, home, cell) : 0;
+    const std::uint64_t rules = ruleWord(chart, home, cell, options, pillarStemsOf(chart));
+    auto good = static_cast<std::uint32_t>(rules);
+    auto bad = static_cast<std::uint32_t>(rules >> 32);
     // Every rule that holds counts in the score, stored or not.
     for (; good != 0; good &= good - 1, score += 2) findings.append(static_cast<PatternCode>(std::countr_zero(good)));
     for (; bad != 0; bad &= bad - 1, score -= 2)
         findings.append(static_cast<PatternCode>(kInauspiciousBase + std::countr_zero(bad)));
     findings.score = options.score ? static_cast<std::int16_t>(score) : std::int16_t{0};
+}
+
+PatternBits chartPatternBits(const chart::ChartRecord& chart, DetectOptions options, CentreCell centre) {
+    const PillarStems stems = pillarStemsOf(chart);
+    std::uint64_t rules = 0;
+    for (int g = 0; g < 9; ++g) {
+        if (g == chart::kCentreCell && centre == CentreCell::Skip) continue;
+        rules |= ruleWord(chart, chart::homeOfCell(g), chart.cells[static_cast<std::size_t>(g)], options, stems);
+    }
+    return {static_cast<std::uint32_t>(rules), static_cast<std::uint32_t>(rules >> 32)};
+}
+
+PlatePatternBits platePatternBits(const chart::ChartRecord& chart, DetectOptions options, CentreCell centre) {
+    PlatePatternBits plate;
+    plate.options = options;
+    std::uint64_t rules = 0;
+    for (int g = 0; g < 9; ++g) {
+        if (g == chart::kCentreCell && centre == CentreCell::Skip) continue;
+        const PalaceCell& cell = chart.cells[static_cast<std::size_t>(g)];
+        rules |= ruleWord(chart, chart::homeOfCell(g), cell, options, {kNoStem, kNoStem, kNoStem});
+        const StemSets sets = stemSetsOf(chart, cell);
+        if (sets.heaven & bit(kGeng)) plate.earthUnderGeng |= static_cast<std::uint16_t>(sets.earth);
+        if (sets.earth & bit(kGeng)) plate.heavenOverGeng |= static_cast<std::uint16_t>(sets.heaven);
+        if (sets.heaven & bit(kBing)) plate.earthUnderBing |= static_cast<std::uint16_t>(sets.earth);
+    }
+    plate.bits = {static_cast<std::uint32_t>(rules), static_cast<std::uint32_t>(rules >> 32)};
+    return plate;
+}
+
+PatternBits withPillarStems(const PlatePatternBits& plate, calendar::StemCode year, calendar::StemCode month,
+                            calendar::StemCode day) {
+    PatternBits bits = plate.bits;
+    if (!plate.options.inauspicious) return bits;
+    // The rules that read these stems: 悖格 (丙 over a pillar stem, the hour's
+    // already in), 伏干格 and 飞干格 (庚 over and under the day stem), 岁格 and
+    // 月格 (庚 over the year and month stems).
+    auto rule = [&bits](PatternCode code, bool holds) {
+        bits.bad |= static_cast<std::uint32_t>(holds) << (code - kInauspiciousBase);
+    };
+    rule(kBeiGe, (plate.earthUnderBing & (bit(year) | bit(month) | bit(day))) != 0);
+    rule(kFuGanGe, (plate.earthUnderGeng & bit(day)) != 0);
+    rule(kFeiGanGe, (plate.heavenOverGeng & bit(day)) != 0);
+    rule(kXiGe, (plate.earthUnderGeng & bit(year)) != 0);
+    rule(kYueGe, (plate.earthUnderGeng & bit(month)) != 0);
+    return bits;
 }
 
 void detectChartPatterns(const chart::ChartRecord& chart, std::array<PalaceFindings, 9>& findings,

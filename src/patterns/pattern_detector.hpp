@@ -78,4 +78,33 @@ enum class CentreCell : std::uint8_t { Skip, Include };
 void detectChartPatterns(const chart::ChartRecord& chart, std::array<PalaceFindings, 9>& findings,
                          DetectOptions options = {}, CentreCell centre = CentreCell::Skip);
 
+// The codes that hold in some cell of a chart, as bit sets: auspicious code
+// k at bit k of `good`, inauspicious code 10000 + k at bit k of `bad`.
+struct PatternBits {
+    std::uint32_t good = 0;
+    std::uint32_t bad = 0;
+};
+
+// The union over the cells detectChartPatterns examines of the codes each
+// finds, without the score and without the 30-code room of PalaceFindings:
+// what the time search counts, at a fraction of the cost.
+PatternBits chartPatternBits(const chart::ChartRecord& chart, DetectOptions options = {},
+                             CentreCell centre = CentreCell::Skip);
+
+// chartPatternBits split in two for a scan over many moments that share a
+// plate: what the cells, the leader fields and the hour pillar give alone,
+// and the stem sets the rules on the year, month and day stems need.
+struct PlatePatternBits {
+    PatternBits bits;                  // every rule with no year, month or day stem
+    std::uint16_t earthUnderGeng = 0;  // E of the cells whose H holds 庚
+    std::uint16_t heavenOverGeng = 0;  // H of the cells whose E holds 庚
+    std::uint16_t earthUnderBing = 0;  // E of the cells whose H holds 丙
+    DetectOptions options;
+};
+PlatePatternBits platePatternBits(const chart::ChartRecord& chart, DetectOptions options = {},
+                                  CentreCell centre = CentreCell::Skip);
+// chartPatternBits of a chart with that plate and these pillar stems.
+PatternBits withPillarStems(const PlatePatternBits& plate, calendar::StemCode year, calendar::StemCode month,
+                            calendar::StemCode day);
+
 }  // namespace qimen::patterns

@@ -1,6 +1,8 @@
 // Counting a chart against the conditions.
 #include "search/condition_matcher.hpp"
 
+#include <bit>
+
 #include "chart/codes.hpp"
 #include "patterns/pattern_codes.hpp"
 
@@ -22,10 +24,18 @@ int positionGroup(int counter, std::uint8_t all, std::uint8_t count) {
     return counter > 0 && (all != 1 || counter == count) ? 1 : 0;
 }
 
+// The ticked entries (value 1) of a pattern list as bits, entry k at bit k.
+template <std::size_t N>
+std::uint32_t tickedBits(const std::array<std::uint8_t, N>& ticks) {
+    static_assert(N <= 32);
+    std::uint32_t bits = 0;
+    for (std::size_t k = 0; k < N; ++k) bits |= static_cast<std::uint32_t>(ticks[k] == 1) << k;
+    return bits;
+}
+
 }  // namespace
 
-ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart,
-                      std::array<patterns::PalaceFindings, 9>& scratch) {
+ChartTally positionTally(const SearchConditions& c, const chart::ChartRecord& chart) {
     ChartTally tally;
     for (int cell = 0; cell < 9; ++cell) {
         const chart::PalaceCell& pc = chart.cells[static_cast<std::size_t>(cell)];
@@ -41,32 +51,31 @@ ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart
         if (wantedStemPalace(c.heavenStemPalace, pc.heavenStem) == palace) ++tally.heavenStems;
         if (wantedStemPalace(c.earthStemPalace, pc.earthStem) == palace) ++tally.earthStems;
     }
+    return tally;
+}
 
-    if (c.goodPatternCount == 0 && c.badPatternCount == 0) return tally;
+patterns::DetectOptions patternOptions(const SearchConditions& c) {
     patterns::DetectOptions options;
     options.score = false;
     options.auspicious = c.goodPatternCount != 0;
     options.inauspicious = c.badPatternCount != 0;
-    patterns::detectChartPatterns(chart, scratch, options, patterns::CentreCell::Include);
-    std::array<bool, kGoodPatterns> goodSeen{};
-    std::array<bool, kBadPatterns> badSeen{};
-    for (const patterns::PalaceFindings& findings : scratch) {
-        for (knowledge::PatternCode code : findings.found()) {
-            if (patterns::isAuspiciousPattern(code)) {
-                auto k = static_cast<std::size_t>(code);
-                if (c.goodPattern[k] == 1 && !goodSeen[k]) {
-                    goodSeen[k] = true;
-                    ++tally.goodFound;
-                }
-            } else if (patterns::isInauspiciousPattern(code)) {
-                auto k = static_cast<std::size_t>(code - patterns::kInauspiciousBase);
-                if (c.badPattern[k] == 1 && !badSeen[k]) {
-                    badSeen[k] = true;
-                    ++tally.badFound;
-                }
-            }
-        }
-    }
+    return options;
+}
+
+patterns::PatternBits tickedPatterns(const SearchConditions& c) {
+    return {tickedBits(c.goodPattern), tickedBits(c.badPattern)};
+}
+
+void countPatterns(const patterns::PatternBits& ticked, const patterns::PatternBits& found, ChartTally& tally) {
+    tally.goodFound = std::popcount(found.good & ticked.good);
+    tally.badFound = std::popcount(found.bad & ticked.bad);
+}
+
+ChartTally tallyChart(const SearchConditions& c, const chart::ChartRecord& chart) {
+    ChartTally tally = positionTally(c, chart);
+    if (c.goodPatternCount == 0 && c.badPatternCount == 0) return tally;
+    countPatterns(tickedPatterns(c), patterns::chartPatternBits(chart, patternOptions(c), patterns::CentreCell::Include),
+                  tally);
     return tally;
 }
 
@@ -89,11 +98,14 @@ int satisfiedGroupCount(const SearchConditions& c, const chart::ChartRecord& cha
     return s;
 }
 
-bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart,
-                 std::array<patterns::PalaceFindings, 9>& scratch) {
+bool tallyPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart, const ChartTally& tally) {
     if (activeGroups == 0) return true;
-    int s = satisfiedGroupCount(c, chart, tallyChart(c, chart, scratch));
+    int s = satisfiedGroupCount(c, chart, tally);
     return c.allRequired != 0 ? s == activeGroups : s > 0;
+}
+
+bool chartPasses(const SearchConditions& c, int activeGroups, const chart::ChartRecord& chart) {
+    return activeGroups == 0 || tallyPasses(c, activeGroups, chart, tallyChart(c, chart));
 }
 
 }  // namespace qimen::search

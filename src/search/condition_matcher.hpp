@@ -23,11 +23,18 @@ struct ChartTally {
 
 // Counts a chart laid by layCandidateChart. Patterns are detected on all
 // nine cells (the centre too), without score, each half only when some of
-// its patterns are ticked; `scratch` is working room, so a scan allocates
-// nothing. Stems outside 0..9 other than 甲 and deities or doors of the
-// centre never match.
-ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart,
-                      std::array<patterns::PalaceFindings, 9>& scratch);
+// its patterns are ticked; nothing is allocated. Stems outside 0..9 other
+// than 甲 and deities or doors of the centre never match.
+ChartTally tallyChart(const SearchConditions& conditions, const chart::ChartRecord& chart);
+
+// The parts of tallyChart: the five position counters (pattern counts 0),
+// the detector switches the ticked patterns need, the ticked patterns as
+// bit sets (entry k at bit k) and the pattern counts from the codes a
+// chart shows.
+ChartTally positionTally(const SearchConditions& conditions, const chart::ChartRecord& chart);
+patterns::DetectOptions patternOptions(const SearchConditions& conditions);
+patterns::PatternBits tickedPatterns(const SearchConditions& conditions);
+void countPatterns(const patterns::PatternBits& ticked, const patterns::PatternBits& found, ChartTally& tally);
 
 // S: how many active groups the chart satisfies, from its tally and its
 // leader fields.
@@ -36,7 +43,9 @@ int satisfiedGroupCount(const SearchConditions& conditions, const chart::ChartRe
 // The pass rule: with no active group (activeGroups 0) every chart passes;
 // with allRequired every active group must hold (S = G); otherwise one does
 // (S > 0).
-bool chartPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart,
-                 std::array<patterns::PalaceFindings, 9>& scratch);
+bool chartPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart);
+// The pass rule on a chart's tally.
+bool tallyPasses(const SearchConditions& conditions, int activeGroups, const chart::ChartRecord& chart,
+                 const ChartTally& tally);
 
 }  // namespace qimen::search

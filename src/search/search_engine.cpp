@@ -16,12 +16,15 @@
 #include "chart/chart_record.hpp"
 #include "search/candidate_chart.hpp"
 #include "search/condition_matcher.hpp"
+#include "search/plate_memo.hpp"
 #include "search/search_listing.hpp"
 
 namespace qimen::search {
 namespace {
 
-constexpr std::size_t kBlockSize = 2048;
+// Candidates per block, and so per progress call: small enough that a scan
+// starved of processor time still reports several times a second.
+constexpr std::size_t kBlockSize = 512;
 
 bool inSearchRange(const calendar::CivilDateTime& m) {
     return m.year >= 1900 && m.year <= 2050 && calendar::isValidDate(m) && m.hour >= 0 && m.hour <= 23 &&
@@ -44,7 +47,7 @@ std::vector<double> candidateTimes(double start, double end) {
 class CandidateTester {
 public:
     CandidateTester(const chart::ChartSettings& settings, const SearchConditions& conditions, int avoidTermMinutes)
-        : conditions_(conditions), groups_(activeGroupCount(conditions)), avoidTermMinutes_(avoidTermMinutes) {
+        : memo_(conditions), groups_(activeGroupCount(conditions)), avoidTermMinutes_(avoidTermMinutes) {
         record_.settings = settings;
     }
     bool passes(double t) {
@@ -54,15 +57,14 @@ public:
             return false;
         if (groups_ == 0) return true;
         layCandidateChart(record_, moment, t);
-        return chartPasses(conditions_, groups_, record_, scratch_);
+        return memo_.passes(record_);
     }
 
 private:
-    const SearchConditions& conditions_;
+    PlateMemo memo_;
     int groups_;
     int avoidTermMinutes_;
     chart::ChartRecord record_;
-    std::array<patterns::PalaceFindings, 9> scratch_{};
 };
 
 // Evaluates blocks of candidates on worker threads, in block order as far

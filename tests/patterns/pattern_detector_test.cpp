@@ -263,6 +263,38 @@ TEST(PatternOptions, EachHalfAloneGivesExactlyItsPartOfTheFullFindings) {
             }
 }
 
+// The year, month and day pillars vary with the hour so that every stem
+// meets every plate rule that reads them.
+TEST(PatternOptions, ChartBitsAreTheUnionOfTheCellFindingsAndThePlateSplitGivesThem) {
+    const DetectOptions choices[] = {{}, {.score = false, .auspicious = true, .inauspicious = false},
+                                     {.score = false, .auspicious = false, .inauspicious = true}};
+    for (bool yang : {false, true})
+        for (int ju = 1; ju <= 9; ++ju)
+            for (int hour = 0; hour < 60; ++hour)
+                for (CentreCell centre : {CentreCell::Skip, CentreCell::Include})
+                    for (const DetectOptions& options : choices) {
+                        auto gz = [](int n) { return static_cast<calendar::GanZhiCode>(n % 60); };
+                        chart::ChartRecord record =
+                            laidChart(yang, ju, gz(hour), gz(hour * 7 + ju), gz(hour * 11 + 3 * ju), gz(hour * 13 + 5));
+                        std::array<PalaceFindings, 9> cells;
+                        detectChartPatterns(record, cells, options, centre);
+                        PatternBits want;
+                        for (const PalaceFindings& f : cells)
+                            for (PatternCode c : f.found())
+                                (isAuspiciousPattern(c) ? want.good : want.bad) |=
+                                    1u << (isAuspiciousPattern(c) ? c : c - kInauspiciousBase);
+                        PatternBits got = chartPatternBits(record, options, centre);
+                        ASSERT_EQ(got.good, want.good) << yang << ju << " hour " << hour;
+                        ASSERT_EQ(got.bad, want.bad) << yang << ju << " hour " << hour;
+                        PatternBits split = withPillarStems(platePatternBits(record, options, centre),
+                                                            calendar::stemOf(record.yearGZ),
+                                                            calendar::stemOf(record.monthGZ),
+                                                            calendar::stemOf(record.dayGZ));
+                        ASSERT_EQ(split.good, want.good) << yang << ju << " hour " << hour;
+                        ASSERT_EQ(split.bad, want.bad) << yang << ju << " hour " << hour;
+                    }
+}
+
 TEST(PatternOptions, TheCentreIsExaminedWithHomeFiveAndBorrowsNothingFromItself) {
     // The centre probe (home 5, 禽, 中): 庚 over 癸 is 大格; the other
     // centre fields are the probe's own, so H and E hold one stem each.

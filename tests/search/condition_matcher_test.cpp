@@ -20,8 +20,7 @@ std::unique_ptr<ChartRecord> laid(qimen::calendar::CivilDateTime m) {
 }
 
 bool passes(const SearchConditions& c, const ChartRecord& r) {
-    std::array<qimen::patterns::PalaceFindings, 9> scratch{};
-    return qimen::search::chartPasses(c, qimen::search::activeGroupCount(c), r, scratch);
+    return qimen::search::chartPasses(c, qimen::search::activeGroupCount(c), r);
 }
 
 TEST(ConditionColumns, DeityStemAndDoorColumnsSkipTheCentreCodes) {

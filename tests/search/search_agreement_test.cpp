@@ -1,7 +1,8 @@
 // The candidate chart against the chart engine: for random moments of
 // 1900..2050 and random settings, the cells and leaders of the search's
 // chart equal those of the driver's rotating-plate hour chart, and the
-// pattern codes of the two charts are the same.
+// pattern codes of the two charts are the same; the scan's plate memo
+// answers what a fresh count answers.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,6 +11,8 @@
 #include "chart/hour_chart.hpp"
 #include "patterns/pattern_detector.hpp"
 #include "search/candidate_chart.hpp"
+#include "search/condition_matcher.hpp"
+#include "search/plate_memo.hpp"
 
 namespace {
 
@@ -70,6 +73,62 @@ TEST(SearchAgreement, CandidateChartsEqualTheEngineHourChartsAndTheirPatterns) {
             ASSERT_TRUE(std::equal(a.begin(), a.end(), b.begin(), b.end())) << "cell " << c;
         }
     }
+}
+
+// Consecutive two-hour candidates over ten years, so plates come back
+// under other year, month and day stems, for condition sets that read the
+// pillar stems; then a memorised plate altered by hand is counted afresh.
+TEST(SearchAgreement, PlateMemoAnswersWhatAFreshCountAnswers) {
+    using qimen::search::SearchConditions;
+    std::vector<SearchConditions> sets(4);
+    sets[0].goodPattern.fill(1);
+    sets[0].goodPatternCount = 27;
+    sets[0].badPattern.fill(1);
+    sets[0].badPatternCount = 28;
+    sets[0].badPatternAll = 1;
+    for (int code : {0, 1, 2, 8, 9}) sets[1].badPattern[static_cast<std::size_t>(code)] = 1;  // 悖 伏干 飞干 戏 月
+    sets[1].badPatternCount = 5;
+    sets[1].badPatternAll = 1;
+    sets[1].goodPattern[19] = 1;
+    sets[1].goodPatternCount = 1;
+    sets[1].allRequired = 1;
+    sets[2] = sets[1];
+    sets[2].badPatternAll = 0;
+    sets[2].starPalace[6] = 1;
+    sets[2].starCount = 1;
+    sets[3].doorPalace[5] = 6;
+    sets[3].doorCount = 1;
+    sets[3].leaderChoice[6] = 1;
+    sets[3].leaderChoiceCount = 1;
+    sets[3].allRequired = 1;
+    double start = qimen::calendar::julianDay({1995, 1, 1, 0, 0});
+    auto record = std::make_unique<ChartRecord>();
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const SearchConditions& c = sets[i];
+        record->settings.tianyi = static_cast<std::uint8_t>(i % 2);
+        qimen::search::PlateMemo memo(c);
+        int passed = 0;
+        for (int k = 0; k < 10 * 365 * 12; ++k) {
+            double t = start + k / 12.0;
+            ASSERT_TRUE(qimen::search::layCandidateChart(*record, qimen::calendar::dateFromJulianDay(t), t));
+            bool fresh = qimen::search::chartPasses(c, qimen::search::activeGroupCount(c), *record);
+            ASSERT_EQ(memo.passes(*record), fresh) << "set " << i << " candidate " << k;
+            passed += fresh;
+        }
+        EXPECT_GT(passed, 0) << "set " << i;
+        EXPECT_LT(passed, 10 * 365 * 12) << "set " << i;
+    }
+    // A memorised plate altered by hand is counted afresh: the door of cell
+    // 0 wanted where it stands, then moved away.
+    SearchConditions door;
+    door.doorPalace[static_cast<std::size_t>(qimen::search::doorColumn(record->cells[0].door))] =
+        qimen::chart::palaceOfCell(0);
+    door.doorCount = 1;
+    qimen::search::PlateMemo memo(door);
+    ASSERT_TRUE(memo.passes(*record));
+    std::swap(record->cells[0].door, record->cells[1].door);
+    ASSERT_FALSE(qimen::search::chartPasses(door, 1, *record));
+    EXPECT_FALSE(memo.passes(*record));
 }
 
 }  // namespace

@@ -30,6 +30,7 @@ ChartNumbers numbersOf(const chart::ChartRecord& r, ChartMethod method) {
     ChartNumbers n;
     n.clockDate = r.clockDate;
     n.computeDate = r.computeDate;
+    n.trueSolarTime = r.settings.sun;
     n.lunarDate = calendar::LunarDate{r.lunarDate, r.leapMonth};
     n.lunarDate.date.hour = n.lunarDate.date.minute = 0;  // the day only
     n.yearGZ = r.yearGZ;

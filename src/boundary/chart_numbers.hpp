@@ -15,6 +15,7 @@ namespace qimen::boundary {
 struct ChartNumbers {
     calendar::CivilDateTime clockDate;
     calendar::CivilDateTime computeDate;
+    bool trueSolarTime = false;  // the chart reads true solar time: computeDate is that time
     calendar::LunarDate lunarDate;  // the day (hour and minute 0)
     calendar::GanZhiCode yearGZ = 0;
     calendar::GanZhiCode monthGZ = 0;

@@ -18,7 +18,9 @@ std::string_view boundaryKindCaption(BoundaryKind kind) {
 
 std::vector<std::string> numbersLines(const ChartNumbers& n) {
     std::vector<std::string> lines{"钟点：" + momentText(n.clockDate)};
-    if (!(n.computeDate == n.clockDate)) lines.push_back("真太阳时：" + momentText(n.computeDate));
+    // Without true solar time a compute date apart from the clock is only
+    // the minute the other reading keeps for the hour, not a time to name.
+    if (n.trueSolarTime && !(n.computeDate == n.clockDate)) lines.push_back("真太阳时：" + momentText(n.computeDate));
     lines.push_back("农历：" + lunarText(n.lunarDate, true));
     lines.push_back("四柱：" + chart::ganZhiText(n.yearGZ) + "年 " + chart::ganZhiText(n.monthGZ) + "月 " +
                     chart::ganZhiText(n.dayGZ) + "日 " + chart::ganZhiText(n.hourGZ) + "时");

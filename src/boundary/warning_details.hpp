@@ -16,7 +16,7 @@ namespace qimen::boundary {
 std::string_view boundaryKindCaption(BoundaryKind kind);
 
 // One line per number of a reading (UTF-8): "钟点：2024-02-04 16:26", then
-// "真太阳时：…" when the chart is computed for another time, "农历：…",
+// "真太阳时：…" when the chart reads true solar time and it differs, "农历：…",
 // "四柱：癸卯年 乙丑月 戊戌日 庚申时", "遁局：阳遁三局" and "月将：子" when
 // the chart has them.
 std::vector<std::string> numbersLines(const ChartNumbers& numbers);

@@ -37,11 +37,9 @@ public:
     // The row listing case `number`, looked for first at `hint` (its row
     // before a refresh); -1 when it is no longer listed.
     int rowOf(std::int32_t number, int hint) const {
-        const int rows = rowCount();
-        if (hint >= 0 && hint < rows && caseNumber(hint) == number) return hint;
-        for (int row = 0; row < rows; ++row)
-            if (caseNumber(row) == number) return row;
-        return -1;
+        if (hint >= 0 && hint < rowCount() && caseNumber(hint) == number) return hint;
+        const auto found = rows_.find(number);
+        return found ? static_cast<int>(*found) : -1;
     }
     void refresh() {
         beginResetModel();

@@ -12,12 +12,11 @@
 #include <QVBoxLayout>
 
 #include "main_window.hpp"
+#include "utf8_text.hpp"
 #include "workflow/chart_warnings.hpp"
 
 namespace qimen::app {
 namespace {
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString choicesCaption(chart::Convention convention) {
     const chart::ConventionInfo& info = chart::conventionInfo(convention);

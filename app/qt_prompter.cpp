@@ -4,10 +4,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "utf8_text.hpp"
+
 namespace qimen::app {
 namespace {
-
-QString qstr(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QMessageBox::Icon boxIcon(workflow::Icon icon) {
     switch (icon) {
@@ -21,7 +21,7 @@ QMessageBox::Icon boxIcon(workflow::Icon icon) {
 }
 
 QString captionOrTitle(std::string_view caption) {
-    return caption.empty() ? QString::fromUtf8(kApplicationTitle) : qstr(caption);
+    return caption.empty() ? QString::fromUtf8(kApplicationTitle) : utf8(caption);
 }
 
 // The focus hook of the tests sees focus calls through the same line form.
@@ -42,24 +42,24 @@ QString iconName(workflow::Icon icon) {
 
 void QtPrompter::message(std::string_view text, std::string_view caption, workflow::Icon icon) {
     if (hook_) {
-        hook_(QStringLiteral("message|%1|%2|%3").arg(qstr(text), qstr(caption), iconName(icon)));
+        hook_(QStringLiteral("message|%1|%2|%3").arg(utf8(text), utf8(caption), iconName(icon)));
         return;
     }
-    QMessageBox box(boxIcon(icon), captionOrTitle(caption), qstr(text), QMessageBox::Ok, &window_);
+    QMessageBox box(boxIcon(icon), captionOrTitle(caption), utf8(text), QMessageBox::Ok, &window_);
     box.exec();
 }
 
 bool QtPrompter::ask(std::string_view text, std::string_view caption, workflow::Icon icon, bool defaultYes) {
     if (hook_)
         return hook_(QStringLiteral("ask|%1|%2|%3|%4")
-                         .arg(qstr(text), qstr(caption), iconName(icon), defaultYes ? "yes" : "no"));
-    QMessageBox box(boxIcon(icon), captionOrTitle(caption), qstr(text), QMessageBox::Yes | QMessageBox::No, &window_);
+                         .arg(utf8(text), utf8(caption), iconName(icon), defaultYes ? "yes" : "no"));
+    QMessageBox box(boxIcon(icon), captionOrTitle(caption), utf8(text), QMessageBox::Yes | QMessageBox::No, &window_);
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
 void QtPrompter::focus(std::string_view controlName) {
-    const QString name = qstr(controlName);
+    const QString name = utf8(controlName);
     if (hook_) hook_(kFocusPrefix + name);
     if (auto* control = window_.findChild<QWidget*>(name)) control->setFocus(Qt::OtherFocusReason);
 }

@@ -15,6 +15,7 @@
 
 #include "chart/conventions.hpp"
 #include "main_window.hpp"
+#include "utf8_text.hpp"
 
 namespace qimen::app {
 namespace {
@@ -45,8 +46,6 @@ QButtonGroup* radioGroup(QWidget* parent, QGridLayout* grid, int row, int column
     for (const char* item : items) captions << q(item);
     return radioGroup(parent, grid, row, column, name, q(caption), captions);
 }
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // The group of a convention's two choices, captioned as the comparison names them.
 QButtonGroup* conventionGroup(QWidget* parent, QGridLayout* grid, int row, int column, const char* name,
